@@ -1,0 +1,32 @@
+# The two commands of the README, for a fresh Debian 12 machine:
+#   make run   installs what is missing, builds a Release and starts the riddle book
+#   make test  installs what is missing, builds and runs every test (no display needed)
+BUILD := build
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all build run test bench clean
+
+all: build
+
+build:
+	@scripts/install-deps build
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS)
+
+run:
+	@scripts/install-deps run
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS) --target zarvona
+	@cd $(BUILD)/bin && ./zarvona
+
+test:
+	@scripts/install-deps test
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
+
+bench: build
+	@bench/run $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

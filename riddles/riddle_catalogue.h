@@ -1,0 +1,23 @@
+// RiddleCatalogue: the book's 100 riddles, fixed when the program is built. The table itself is
+// generated from riddles/catalogue.json; nothing is read at run time.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace zarvona {
+
+struct RiddleEntry {
+    int number;
+    std::u16string_view question;
+    std::u16string_view answer;
+};
+
+inline constexpr int RiddleCount = 100;
+
+extern const std::array<RiddleEntry, RiddleCount> RiddleCatalogue;
+
+// The entry whose number is k, or null when there is none.
+const RiddleEntry* findRiddle(double k);
+
+} // namespace zarvona

@@ -1,0 +1,19 @@
+// What the Linux player actually asks the sound service for: the cue's file, found by its bare
+// name in the current directory, or the desktop's "bell" event when that file cannot be read.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zarvona {
+
+struct CueRequest {
+    std::string path;  // absolute path of the file to play; empty for the bell
+    bool bell = false; // play the desktop's "bell" event sound instead
+};
+
+CueRequest resolveCue(std::string_view fileName, std::string_view directory);
+
+CueRequest bellRequest();
+
+} // namespace zarvona

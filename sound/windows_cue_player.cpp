@@ -1,0 +1,26 @@
+// The Windows cue player: the system's own call, asynchronous, with neither the no-stop nor the
+// no-default flag, so a new cue cuts off one still playing and a missing file plays the system's
+// default sound.
+#include "sound/cue_player.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace zarvona {
+
+namespace {
+
+class WindowsCuePlayer final : public CuePlayer {
+public:
+    void play(std::string_view fileName) override
+    {
+        const std::string name(fileName); // the program's cue names are plain ASCII
+        sndPlaySoundA(name.c_str(), SND_ASYNC);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<CuePlayer> makeSystemCuePlayer() { return std::make_unique<WindowsCuePlayer>(); }
+
+} // namespace zarvona

@@ -1,0 +1,55 @@
+#include "app/event_table.h"
+#include "ui/memory_form.h"
+#include "ui/runtime_error.h"
+
+#include <gtest/gtest.h>
+
+namespace zarvona {
+namespace {
+
+TEST(EventTable, FifteenHandlersAreWiredAndNothingElse)
+{
+    int wired = 0;
+    for (int c = 0; c < ControlCount; ++c)
+        for (Event e : {Event::Load, Event::Click, Event::MouseMove})
+            wired += handlerFor(static_cast<Control>(c), e) != nullptr;
+    EXPECT_EQ(wired, 15);
+    for (Control silent : {Control::List1, Control::Image3, Control::Image4, Control::Shape1,
+                           Control::Shape2, Control::Line1, Control::Line2})
+        EXPECT_EQ(handlerFor(silent, Event::MouseMove), nullptr) << controlName(silent);
+    for (Control noClick : {Control::Form1, Control::Label1, Control::Label2, Control::Label4,
+                            Control::Label5})
+        EXPECT_EQ(handlerFor(noClick, Event::Click), nullptr) << controlName(noClick);
+}
+
+TEST(EventTable, AnErrorEndsTheHandlerWhereItFailedAndIsReportedOnce)
+{
+    MemoryForm form;
+    form.setVisible(Control::Label2, true);
+    form.setCaption(Control::Label5, u"not a number");
+    std::vector<int> reported;
+    const bool ok = raiseEvent(form, Control::Next1, Event::Click,
+                               [&](const RuntimeError& e) { reported.push_back(e.number()); });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(reported, std::vector<int>{13});
+    // The steps before the failure stand; nothing is rolled back.
+    EXPECT_EQ(form.cues(), std::vector<std::string>{"click.wav"});
+    EXPECT_FALSE(form.visible(Control::Label2));
+
+    // The program goes on: the next event runs normally.
+    form.setCaption(Control::Label5, u"5");
+    EXPECT_TRUE(raiseEvent(form, Control::Next1, Event::Click, [](const RuntimeError&) {}));
+    EXPECT_EQ(form.caption(Control::Label5), u"6");
+}
+
+TEST(EventTable, AnEventWithNoHandlerDoesNothing)
+{
+    MemoryForm form;
+    EXPECT_TRUE(raiseEvent(form, Control::Shape1, Event::Click, [](const RuntimeError&) {
+        ADD_FAILURE();
+    }));
+    EXPECT_TRUE(form.log().empty());
+}
+
+} // namespace
+} // namespace zarvona

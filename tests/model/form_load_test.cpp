@@ -1,0 +1,94 @@
+#include "app/form_load.h"
+#include "riddles/riddle_catalogue.h"
+#include "ui/memory_form.h"
+#include "ui/runtime_error.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace zarvona {
+namespace {
+
+TEST(FormLoad, CentringRoundsHalvesToEvenThenHalvesTowardZero)
+{
+    const struct {
+        float screen, window;
+        std::int32_t offset;
+    } cases[] = {
+        {1825, 1000, 412},   // odd differences are truncated, not rounded up
+        {1695, 1000, 347},
+        {1000, 1000, 0},     // as large as the screen
+        {1000, 1003, -1},    // 3 wider: -3 \ 2 is -1, not -2
+        {1000, 1001, 0},     // 1 wider: -1 \ 2 is 0
+        {1000.5f, 900, 50},  // 100.5 rounds to 100
+        {1001.5f, 900, 51},  // 101.5 rounds to 102
+        {28800, 7245, 10777},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(centredOffset(c.screen, c.window), c.offset) << c.screen << " - " << c.window;
+}
+
+TEST(FormLoad, DifferencesBeyondAnIntegerOrAFloatRaiseErrors)
+{
+    const float infinity = std::numeric_limits<float>::infinity();
+    const struct {
+        float screen, window;
+        int error;
+    } cases[] = {
+        {5e9f, 0, 6}, {-5e9f, 0, 6}, {infinity, 0, 6}, {infinity, infinity, 5},
+    };
+    for (const auto& c : cases) {
+        try {
+            centredOffset(c.screen, c.window);
+            ADD_FAILURE() << "no error for " << c.screen << " - " << c.window;
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), c.error);
+        }
+    }
+}
+
+TEST(FormLoad, CentresOnceThenGivesTheRestingPictureThenShowsRiddleOne)
+{
+    MemoryForm form;
+    form.setScreenSize(7245 + 825, 4980 + 695);
+    form.setWindowSize(7245, 4980);
+    form.clearLog();
+
+    Form_Load(form);
+
+    ASSERT_EQ(form.log().size(), 4u);
+    EXPECT_EQ(form.log()[0], "move 412 347");
+    EXPECT_EQ(form.log()[1], "Image2.Picture=resting");
+    EXPECT_EQ(form.log()[2].rfind("Label1.Caption=", 0), 0u);
+    EXPECT_EQ(form.log()[3].rfind("Label2.Caption=", 0), 0u);
+    EXPECT_EQ(form.width(), 7245);
+    EXPECT_EQ(form.height(), 4980);
+    // One picture object, shared: nothing is copied.
+    EXPECT_EQ(form.picture(Control::Image2), form.picture(Control::Image4));
+    EXPECT_EQ(form.caption(Control::Label1), RiddleCatalogue[0].question);
+    EXPECT_EQ(form.caption(Control::Label2), RiddleCatalogue[0].answer);
+    // The rest of the start-up state is the window's stored state, untouched.
+    EXPECT_EQ(form.caption(Control::Label5), u"1");
+    EXPECT_FALSE(form.visible(Control::Label2));
+    EXPECT_FALSE(form.visible(Control::List1));
+    EXPECT_TRUE(form.cues().empty());
+}
+
+TEST(FormLoad, AFailureEndsItAtTheFailingStep)
+{
+    MemoryForm failsToMove;
+    failsToMove.failOn(Access::Write, Property::Move);
+    EXPECT_THROW(Form_Load(failsToMove), RuntimeError);
+    EXPECT_EQ(failsToMove.picture(Control::Image2), nullptr);
+    EXPECT_EQ(failsToMove.caption(Control::Label1), u"");
+
+    MemoryForm failsOnPicture;
+    failsOnPicture.failOn(Access::Read, Property::Picture, Control::Image4);
+    EXPECT_THROW(Form_Load(failsOnPicture), RuntimeError);
+    EXPECT_EQ(failsOnPicture.log().size(), 1u); // moved, nothing more
+    EXPECT_EQ(failsOnPicture.caption(Control::Label1), u"");
+}
+
+} // namespace
+} // namespace zarvona

@@ -1,0 +1,102 @@
+#include "ui/form_definition.h"
+
+#include <cassert>
+
+namespace zarvona {
+
+namespace {
+
+constexpr FontSpec QuestionFont{"Simplified Arabic", 14.25, 700, 178};
+constexpr FontSpec AnswerFont{"Tahoma", 12, 400, 178};
+constexpr FontSpec CounterFont{"Tahoma", 27.75, 400, 178};
+constexpr FontSpec SymbolFont{"Wingdings", 20.25, 400, 2};
+constexpr FontSpec DialogFont{"MS Sans Serif", 8, 400, 0};
+
+constexpr Colour White = 0xFFFFFF;
+constexpr Colour RuleGrey = 0xE0E0E0;
+constexpr Colour HatchColour = 0xEFEEE4;
+constexpr Colour TextBlue = 0x9F5914;
+constexpr Colour OvalBlue = 0xECD3B3;
+constexpr Colour SystemWindowBackground = 0x80000005;
+
+constexpr ControlDefinition glyphLabel(Control control, TwipsRect rect, std::u16string_view text,
+                                       Glyph glyph)
+{
+    return {.control = control, .kind = ControlKind::Label, .rect = rect, .caption = text,
+            .font = SymbolFont, .foreColor = IdleForeColor, .backColor = SystemWindowBackground,
+            .glyph = glyph};
+}
+
+constexpr ControlDefinition textLabel(Control control, TwipsRect rect, std::u16string_view text,
+                                      FontSpec font, bool rightToLeft, bool visible)
+{
+    return {.control = control, .kind = ControlKind::Label, .rect = rect, .caption = text,
+            .font = font, .foreColor = TextBlue, .backColor = SystemWindowBackground,
+            .centred = true, .rightToLeft = rightToLeft, .visible = visible};
+}
+
+constexpr ControlDefinition image(Control control, TwipsRect rect, bool visible)
+{
+    return {.control = control, .kind = ControlKind::Image, .rect = rect, .visible = visible};
+}
+
+constexpr ControlDefinition rule(Control control, TwipsRect ends)
+{
+    return {.control = control, .kind = ControlKind::Line, .rect = ends, .foreColor = RuleGrey,
+            .lineWidthPixels = 3};
+}
+
+// Front to back. The Back glyph's text is its symbol and a space.
+constexpr std::array<ControlDefinition, 15> Controls = {{
+    {.control = Control::List1, .kind = ControlKind::ListBox, .rect = {5835, 2145, 615, 1005},
+     .font = DialogFont, .foreColor = TextBlue, .backColor = White, .rightToLeft = true,
+     .visible = false, .listItemCount = 100, .listVisibleRows = 5},
+    rule(Control::Line2, {30, 2460, 7125 - 30, 0}),
+    rule(Control::Line1, {0, 0, 6000, 0}),
+    textLabel(Control::Label1, {480, 570, 6255, 1875}, u"", QuestionFont, true, true),
+    {.control = Control::Shape2, .kind = ControlKind::Shape, .rect = {-15, 15, 7155, 2430},
+     .foreColor = HatchColour, .shape = ShapeKind::Rectangle, .fill = FillStyle::DiagonalCross},
+    glyphLabel(Control::About, {6615, 2835, 360, 405}, u"\u00A5", Glyph::Target),
+    image(Control::Image4, {150, 75, 1170, 1065}, false),
+    image(Control::Image3, {75, 1005, 1170, 1065}, false),
+    image(Control::Image2, {255, 3315, 1170, 1065}, true),
+    glyphLabel(Control::Label4, {6000, 3105, 360, 390}, u"\u00DD", Glyph::ArrowUp),
+    glyphLabel(Control::Next1, {5340, 4065, 360, 390}, u"\u00DB", Glyph::ArrowLeft),
+    glyphLabel(Control::Back, {5565, 3525, 405, 405}, u"\u00DC ", Glyph::ArrowRight),
+    textLabel(Control::Label2, {225, 2550, 5895, 1395}, u"", AnswerFont, true, false),
+    textLabel(Control::Label5, {5880, 3720, 1335, 735}, u"1", CounterFont, false, true),
+    {.control = Control::Shape1, .kind = ControlKind::Shape, .rect = {5760, 3240, 2895, 2775},
+     .foreColor = OvalBlue, .shape = ShapeKind::Oval, .fill = FillStyle::Solid},
+}};
+
+constexpr FormDefinition Form1{
+    .caption = u"Zarvona",
+    .clientWidth = 7125,
+    .clientHeight = 4575,
+    .backColor = White,
+    .openingLeft = 1215,
+    .openingTop = 1230,
+    .dialogFont = DialogFont,
+    .controls = Controls,
+};
+
+} // namespace
+
+const ControlDefinition& FormDefinition::operator[](Control control) const
+{
+    for (const ControlDefinition& definition : controls)
+        if (definition.control == control)
+            return definition;
+    assert(false && "Form1 has no definition of its own in the control table");
+    return controls.front();
+}
+
+const FormDefinition& form1Definition() { return Form1; }
+
+bool takesPointer(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::Image ||
+           kind == ControlKind::ListBox;
+}
+
+} // namespace zarvona

@@ -1,0 +1,81 @@
+// The window definition: the window Form1 and its fifteen controls as one table of data, in
+// stacking order (front to back). The Qt window is built from it, the in-memory model starts
+// from it and pointer routing is decided by it; a control's rectangle, font or colour is
+// written here and nowhere else.
+#pragma once
+
+#include "ui/control.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace zarvona {
+
+enum class ControlKind { Label, ListBox, Image, Shape, Line };
+
+// The glyph a symbol-font label shows, drawn by other means where the symbol font is missing.
+enum class Glyph { None, Target, ArrowUp, ArrowLeft, ArrowRight };
+
+enum class ShapeKind { Rectangle, Oval };
+enum class FillStyle { Solid, DiagonalCross };
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool contains(int x, int y) const
+    {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+};
+
+struct FontSpec {
+    std::string_view face;
+    double points = 0;
+    int weight = 400;
+    int charset = 0;
+};
+
+struct ControlDefinition {
+    Control control = Control::Form1;
+    ControlKind kind = ControlKind::Label;
+    TwipsRect rect;         // lines: the box spanned by their two end points
+    std::u16string_view caption;
+    FontSpec font;
+    Colour foreColor = 0;   // text, glyph, line or fill colour
+    Colour backColor = 0xFFFFFF;
+    bool centred = false;   // text alignment: centred, or left
+    bool rightToLeft = false;
+    bool visible = true;
+    Glyph glyph = Glyph::None;
+    ShapeKind shape = ShapeKind::Rectangle;
+    FillStyle fill = FillStyle::Solid;
+    int lineWidthPixels = 1;
+    int listItemCount = 0;  // list box items are the numbers "1" to listItemCount
+    int listVisibleRows = 0;
+};
+
+struct FormDefinition {
+    std::u16string_view caption;
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    Colour backColor = 0;
+    int openingLeft = 0;
+    int openingTop = 0;
+    FontSpec dialogFont;
+    std::span<const ControlDefinition> controls;
+
+    const ControlDefinition& operator[](Control control) const;
+};
+
+const FormDefinition& form1Definition();
+
+// Labels, images and the list box take pointer events; shapes and lines never do.
+bool takesPointer(ControlKind kind);
+
+inline constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
+
+} // namespace zarvona

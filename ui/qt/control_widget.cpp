@@ -1,0 +1,38 @@
+#include "ui/qt/control_widget.h"
+
+#include "ui/qt/qt_form.h"
+
+#include <QMouseEvent>
+
+namespace zarvona {
+
+ControlWidget::ControlWidget(Control control, QtForm& form, QWidget* parent)
+    : QWidget(parent), m_control(control), m_form(form)
+{
+    setMouseTracking(true);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    event->accept();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint()))
+        m_form.fire(m_control, Event::Click);
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    m_form.fire(m_control, Event::MouseMove);
+}
+
+} // namespace zarvona

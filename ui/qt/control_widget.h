@@ -1,0 +1,31 @@
+// The pointer side of a label or image control in the real window: it reports every movement
+// over it (mouse tracking on, so no button is needed) and a click, which is a left-button press
+// and release both over it. What it looks like is left to the subclasses.
+#pragma once
+
+#include "ui/form.h"
+
+#include <QWidget>
+
+namespace zarvona {
+
+class QtForm;
+
+class ControlWidget : public QWidget {
+public:
+    ControlWidget(Control control, QtForm& form, QWidget* parent);
+
+    Control control() const { return m_control; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Control m_control;
+    QtForm& m_form;
+    bool m_pressed = false;
+};
+
+} // namespace zarvona

@@ -1,0 +1,26 @@
+// Shapes and lines: painted decoration that is transparent to the pointer, so that movement
+// over it reaches whatever lies beneath, normally the window itself.
+#pragma once
+
+#include "ui/form_definition.h"
+
+#include <QWidget>
+
+namespace zarvona {
+
+class Decoration final : public QWidget {
+public:
+    Decoration(const ControlDefinition& definition, QWidget* parent);
+
+    // Where the decoration lies in the client area, in pixels: a line's box is its two end
+    // points widened by its thickness.
+    static QRect pixelRect(const ControlDefinition& definition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const ControlDefinition& m_definition;
+};
+
+} // namespace zarvona

@@ -1,0 +1,83 @@
+#include "ui/qt/number_list.h"
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/qt_form.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace zarvona {
+
+namespace {
+
+constexpr int RowHeight = 13;
+
+} // namespace
+
+NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
+    : QListWidget(parent), m_colour(definition.foreColor)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+    setLayoutDirection(definition.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setFont(fontFor(definition.font));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setUniformItemSizes(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, toQColor(definition.backColor));
+    colours.setColor(QPalette::Text, toQColor(m_colour));
+    setPalette(colours);
+
+    QStringList numbers;
+    numbers.reserve(definition.listItemCount);
+    for (int i = 1; i <= definition.listItemCount; ++i)
+        numbers.append(QString::number(i));
+    addItems(numbers);
+    for (int i = 0; i < count(); ++i)
+        item(i)->setSizeHint(QSize(0, RowHeight));
+
+    connect(this, &QAbstractItemView::clicked, this, [this] { pickIfSelected(); });
+}
+
+QString NumberList::selectedText() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
+}
+
+void NumberList::setForeColor(Colour colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, toQColor(colour));
+    setPalette(colours);
+}
+
+void NumberList::keyPressEvent(QKeyEvent* event)
+{
+    const QString before = selectedText();
+    QListWidget::keyPressEvent(event);
+    const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Space;
+    if (confirm) {
+        // Space may have toggled the selection; a confirmed pick needs an item still selected.
+        event->accept();
+        pickIfSelected();
+    } else if (selectedText() != before) {
+        pickIfSelected();
+    }
+}
+
+void NumberList::pickIfSelected()
+{
+    if (!selectedText().isEmpty() && m_pick)
+        m_pick();
+}
+
+} // namespace zarvona

@@ -1,0 +1,23 @@
+// An image control: paints the picture object it holds at its top-left corner, unstretched, and
+// nothing when it holds none.
+#pragma once
+
+#include "ui/qt/control_widget.h"
+
+namespace zarvona {
+
+class PictureBox final : public ControlWidget {
+public:
+    PictureBox(Control control, QtForm& form, QWidget* parent);
+
+    const PictureRef& picture() const { return m_picture; }
+    void setPicture(PictureRef picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PictureRef m_picture;
+};
+
+} // namespace zarvona

@@ -1,0 +1,225 @@
+#include "ui/qt/qt_form.h"
+
+#include "sound/cue_player.h"
+#include "ui/qt/decoration.h"
+#include "ui/qt/glyph_label.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/number_list.h"
+#include "ui/qt/picture_box.h"
+#include "ui/qt/text_label.h"
+#include "ui/runtime_error.h"
+
+#include <QIcon>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace zarvona {
+
+namespace {
+
+// The top-level widget: the white client area, whose own pointer movement is the window's.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(QtForm& form) : m_form(form) { setMouseTracking(true); }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        m_form.fire(Control::Form1, Event::MouseMove);
+    }
+
+private:
+    QtForm& m_form;
+};
+
+PictureRef loadPicture(const QString& path)
+{
+    QPixmap pixmap(path);
+    Q_ASSERT_X(!pixmap.isNull(), "loadPicture", "the button pictures are built in");
+    return std::make_shared<QtPicture>(std::move(pixmap));
+}
+
+float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
+
+int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+
+} // namespace
+
+QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(colour)}; }
+
+QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
+    : m_definition(definition),
+      m_cues(cues),
+      m_window(std::make_unique<FormWindow>(*this)),
+      m_presenter(showMessageBox)
+{
+    build();
+}
+
+QtForm::~QtForm() = default;
+
+void QtForm::build()
+{
+    QWidget& window = *m_window;
+    window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
+    window.setWindowIcon(QIcon(QStringLiteral(":/icon/zarvona.png")));
+    window.setFixedSize(twipsToPixels(m_definition.clientWidth),
+                        twipsToPixels(m_definition.clientHeight));
+    window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
+    QPalette colours = window.palette();
+    colours.setColor(QPalette::Window, toQColor(m_definition.backColor));
+    window.setPalette(colours);
+    window.setAutoFillBackground(true);
+
+    // Back to front: a widget made later lies above those made before it.
+    for (auto it = m_definition.controls.rbegin(); it != m_definition.controls.rend(); ++it) {
+        const ControlDefinition& d = *it;
+        QWidget* widget = nullptr;
+        switch (d.kind) {
+        case ControlKind::Label:
+            if (d.glyph != Glyph::None)
+                widget = new GlyphLabel(d, *this, &window);
+            else
+                widget = new TextLabel(d, *this, &window);
+            break;
+        case ControlKind::Image: widget = new PictureBox(d.control, *this, &window); break;
+        case ControlKind::ListBox: {
+            auto* list = new NumberList(d, &window);
+            list->onPick([this] { fire(Control::List1, Event::Click); });
+            widget = list;
+            break;
+        }
+        case ControlKind::Shape:
+        case ControlKind::Line: widget = new Decoration(d, &window); break;
+        }
+        if (d.kind != ControlKind::Shape && d.kind != ControlKind::Line)
+            widget->setGeometry(twipsToPixels(d.rect.left), twipsToPixels(d.rect.top),
+                                twipsToPixels(d.rect.width), twipsToPixels(d.rect.height));
+        widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
+        widget->setVisible(d.visible);
+        m_widgets.at(static_cast<std::size_t>(d.control)) = widget;
+    }
+    pictureBox(Control::Image4)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
+    pictureBox(Control::Image3)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
+}
+
+void QtForm::fire(Control control, Event event)
+{
+    if (m_sink)
+        m_sink(control, event);
+}
+
+QWidget* QtForm::controlWidget(Control control) const
+{
+    return control == Control::Form1 ? m_window.get()
+                                     : m_widgets.at(static_cast<std::size_t>(control));
+}
+
+QWidget* QtForm::widget(Control control) const
+{
+    QWidget* w = controlWidget(control);
+    if (w == nullptr)
+        throw RuntimeError::notSupported();
+    return w;
+}
+
+template <typename T> static T* as(QWidget* widget)
+{
+    auto* typed = dynamic_cast<T*>(widget);
+    if (typed == nullptr)
+        throw RuntimeError::notSupported();
+    return typed;
+}
+
+TextLabel* QtForm::textLabel(Control control) const { return as<TextLabel>(widget(control)); }
+GlyphLabel* QtForm::glyphLabel(Control control) const { return as<GlyphLabel>(widget(control)); }
+PictureBox* QtForm::pictureBox(Control control) const { return as<PictureBox>(widget(control)); }
+NumberList* QtForm::numberList(Control control) const { return as<NumberList>(widget(control)); }
+
+std::u16string QtForm::caption(Control control) const
+{
+    if (auto* glyph = dynamic_cast<GlyphLabel*>(widget(control)))
+        return glyph->caption();
+    return textLabel(control)->caption();
+}
+
+void QtForm::setCaption(Control control, std::u16string_view text)
+{
+    if (auto* glyph = dynamic_cast<GlyphLabel*>(widget(control)))
+        return glyph->setCaption(text);
+    textLabel(control)->setCaption(text);
+}
+
+bool QtForm::visible(Control control) const { return !widget(control)->isHidden(); }
+
+void QtForm::setVisible(Control control, bool visible) { widget(control)->setVisible(visible); }
+
+std::u16string QtForm::text(Control control) const
+{
+    return numberList(control)->selectedText().toStdU16String();
+}
+
+Colour QtForm::foreColor(Control control) const
+{
+    QWidget* w = widget(control);
+    if (auto* glyph = dynamic_cast<GlyphLabel*>(w))
+        return glyph->foreColor();
+    if (auto* list = dynamic_cast<NumberList*>(w))
+        return list->foreColor();
+    return as<TextLabel>(w)->foreColor();
+}
+
+void QtForm::setForeColor(Control control, Colour colour)
+{
+    QWidget* w = widget(control);
+    if (auto* glyph = dynamic_cast<GlyphLabel*>(w))
+        return glyph->setForeColor(colour);
+    if (auto* list = dynamic_cast<NumberList*>(w))
+        return list->setForeColor(colour);
+    as<TextLabel>(w)->setForeColor(colour);
+}
+
+PictureRef QtForm::picture(Control control) const { return pictureBox(control)->picture(); }
+
+void QtForm::setPicture(Control control, PictureRef picture)
+{
+    pictureBox(control)->setPicture(std::move(picture));
+}
+
+float QtForm::width() const { return toTwips(m_window->frameGeometry().width()); }
+
+float QtForm::height() const { return toTwips(m_window->frameGeometry().height()); }
+
+float QtForm::screenWidth() const
+{
+    const QScreen* screen = m_window->screen();
+    if (screen == nullptr)
+        throw RuntimeError::invalidProcedureCall();
+    return toTwips(screen->geometry().width());
+}
+
+float QtForm::screenHeight() const
+{
+    const QScreen* screen = m_window->screen();
+    if (screen == nullptr)
+        throw RuntimeError::invalidProcedureCall();
+    return toTwips(screen->geometry().height());
+}
+
+void QtForm::move(float left, std::optional<std::int32_t> top)
+{
+    const QPoint origin = m_window->screen() ? m_window->screen()->geometry().topLeft() : QPoint();
+    const int y = top ? origin.y() + toPixels(*top) : m_window->y();
+    m_window->move(origin.x() + toPixels(left), y);
+}
+
+void QtForm::playCue(std::string_view fileName) { m_cues.play(fileName); }
+
+int QtForm::msgBox(std::u16string_view prompt, int style)
+{
+    return m_presenter(m_window.get(), m_window->windowTitle(),
+                       QString::fromStdU16String(std::u16string(prompt)), style);
+}
+
+} // namespace zarvona

@@ -1,0 +1,58 @@
+#include "ui/qt/text_label.h"
+
+#include "ui/form_definition.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/qt_form.h"
+
+#include <QPainter>
+
+namespace zarvona {
+
+QString displayTextOf(std::u16string_view caption)
+{
+    QString text = QString::fromStdU16String(std::u16string(caption));
+    // Qt breaks lines at LF only and would show a lone CR as a space.
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+TextLabel::TextLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent)
+    : ControlWidget(definition.control, form, parent),
+      m_caption(definition.caption),
+      m_display(displayTextOf(definition.caption)),
+      m_colour(definition.foreColor)
+{
+    setFont(fontFor(definition.font));
+    m_option.setAlignment((definition.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    m_option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_option.setTextDirection(definition.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void TextLabel::setCaption(std::u16string_view caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    m_display = displayTextOf(caption);
+    update();
+}
+
+void TextLabel::setForeColor(Colour colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void TextLabel::paintEvent(QPaintEvent*)
+{
+    if (m_display.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setPen(toQColor(m_colour));
+    painter.drawText(QRectF(rect()), m_display, m_option);
+}
+
+} // namespace zarvona
