@@ -1,6 +1,7 @@
 #include "browser/handlers.h"
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
+#include "ui/conversions.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 

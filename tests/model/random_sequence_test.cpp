@@ -2,8 +2,10 @@
 // them, checking the book's invariants after every step.
 #include "app/event_table.h"
 #include "app/form_load.h"
+#include "random_points.h"
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
+#include "ui/conversions.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 
@@ -24,8 +26,7 @@ TEST(RandomSequence, TheBooksInvariantsHoldAfterEveryStep)
         const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
         std::size_t moves = 0, firstReveals = 0;
         for (int step = 0; step < 2000; ++step) {
-            const int x = std::uniform_int_distribution(0, 474)(random);
-            const int y = std::uniform_int_distribution(0, 304)(random);
+            const auto [x, y] = randomPoint(random);
             const Control target =
                 controlAt(form1Definition(), x, y, [&](Control c) { return form.visible(c); });
             const bool click = random() % 4 == 0;

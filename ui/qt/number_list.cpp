@@ -61,17 +61,21 @@ void NumberList::setForeColor(Colour colour)
 
 void NumberList::keyPressEvent(QKeyEvent* event)
 {
-    const QString before = selectedText();
-    QListWidget::keyPressEvent(event);
     const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                          event->key() == Qt::Key_Space;
     if (confirm) {
-        // Space may have toggled the selection; a confirmed pick needs an item still selected.
+        // Confirming picks the item under the keyboard cursor, selecting it first.
+        if (QListWidgetItem* current = currentItem()) {
+            current->setSelected(true);
+            pickIfSelected();
+        }
         event->accept();
-        pickIfSelected();
-    } else if (selectedText() != before) {
-        pickIfSelected();
+        return;
     }
+    const QString before = selectedText();
+    QListWidget::keyPressEvent(event);
+    if (selectedText() != before)
+        pickIfSelected();
 }
 
 void NumberList::pickIfSelected()

@@ -1,0 +1,214 @@
+#include "window_fixture.h"
+
+#include "app/about.h"
+#include "random_points.h"
+#include "riddles/riddle_catalogue.h"
+#include "ui/hit_test.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/number_list.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include <random>
+
+namespace zarvona {
+namespace {
+
+using BrowseTest = WindowTest;
+
+void expectShowing(const QtForm& form, int riddle)
+{
+    EXPECT_EQ(form.caption(Control::Label5), toUtf16(std::to_string(riddle)));
+    EXPECT_EQ(form.caption(Control::Label1), RiddleCatalogue[riddle - 1].question);
+    EXPECT_EQ(form.caption(Control::Label2), RiddleCatalogue[riddle - 1].answer);
+}
+
+TEST_F(BrowseTest, NextAndBackClicksMoveAndWrap)
+{
+    click(centreOf(Control::Back));
+    expectShowing(*form, 100);
+    click(centreOf(Control::Next1));
+    click(centreOf(Control::Next1));
+    expectShowing(*form, 2);
+    EXPECT_EQ(cues.played(), std::vector<std::string>(3, "click.wav"));
+}
+
+TEST_F(BrowseTest, RevealShowsTheAnswerAndCuesOnlyTheFirstTime)
+{
+    click(centreOf(Control::Image2));
+    click(centreOf(Control::Image2));
+    EXPECT_TRUE(form->visible(Control::Label2));
+    EXPECT_EQ(cues.played(), std::vector<std::string>{"right.wav"});
+    EXPECT_TRUE(form->controlWidget(Control::Label2)->isVisible());
+}
+
+TEST_F(BrowseTest, BackTakesTheClickWhereItLiesOverTheShownAnswer)
+{
+    click(centreOf(Control::Next1));
+    click(centreOf(Control::Image2));
+    ASSERT_TRUE(form->visible(Control::Label2));
+    click(at::backOverAnswer);
+    expectShowing(*form, 1);
+    EXPECT_FALSE(form->visible(Control::Label2));
+}
+
+TEST_F(BrowseTest, APressAndAReleaseOnDifferentControlsIsNoClick)
+{
+    QWindow* window = form->window()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, centreOf(Control::Next1));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at::bare);
+    QTest::mouseClick(window, Qt::RightButton, {}, centreOf(Control::Next1));
+    QApplication::processEvents();
+    expectShowing(*form, 1);
+}
+
+TEST_F(BrowseTest, APickInTheListByMouseJumpsAndClosesIt)
+{
+    click(centreOf(Control::Image2));
+    moveTo(centreOf(Control::Label4));
+    moveTo(at::listItem3);
+    click(at::listItem3);
+    expectShowing(*form, 3);
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_FALSE(form->visible(Control::Label2));
+    EXPECT_EQ(form->text(Control::List1), u"3");
+
+    // Next leaves the selection; picking the same item again still moves.
+    click(centreOf(Control::Next1));
+    moveTo(centreOf(Control::Label4));
+    click(at::listItem3);
+    expectShowing(*form, 3);
+    EXPECT_EQ(cues.played().size(), 4u); // right, click, click, click
+}
+
+TEST_F(BrowseTest, APickInTheListByKeyboardJumpsOncePerPick)
+{
+    auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
+    ASSERT_NE(list, nullptr);
+    auto openList = [&] {
+        moveTo(at::bare); // Qt reports no movement to the point the pointer is already at
+        moveTo(centreOf(Control::Label4));
+        list->setFocus();
+        QApplication::processEvents();
+    };
+    click(centreOf(Control::Next1));
+    openList();
+    QTest::keyClick(list, Qt::Key_Return); // the keyboard cursor starts on "1"
+    expectShowing(*form, 1);
+    EXPECT_EQ(cues.played().size(), 2u);
+    EXPECT_FALSE(form->visible(Control::List1));
+
+    openList();
+    QTest::keyClick(list, Qt::Key_Down); // moving the selection picks at once
+    expectShowing(*form, 2);
+    EXPECT_EQ(cues.played().size(), 3u);
+    openList();
+    QTest::keyClick(list, Qt::Key_Space);
+    expectShowing(*form, 2);
+    EXPECT_EQ(cues.played().size(), 4u);
+
+    // With neither a selection nor a keyboard cursor there is nothing to pick.
+    openList();
+    list->clearSelection();
+    list->setCurrentIndex({});
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(cues.played().size(), 4u);
+    EXPECT_TRUE(form->visible(Control::List1));
+}
+
+TEST_F(BrowseTest, AboutShowsTheAuthorsBoxAndChangesNothing)
+{
+    click(centreOf(Control::About));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text.toStdU16String(), AboutText());
+    EXPECT_EQ(messages[0].title, QStringLiteral("Zarvona"));
+    EXPECT_EQ(messages[0].style, AboutStyle);
+    expectShowing(*form, 1);
+    EXPECT_TRUE(cues.played().empty());
+}
+
+TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
+{
+    form->setMessagePresenter(showMessageBox);
+    bool inspected = false;
+    // The box runs its own event loop: look at it from a timer, then close it with its button.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        poll.stop();
+        inspected = true;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Zarvona"));
+        EXPECT_EQ(box->text(), QStringLiteral("إعداد وتصميم Koravel\nkoravel@example.org\n1422 - 2001"));
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->layoutDirection(), Qt::RightToLeft);
+        EXPECT_EQ(box->buttons().size(), 1);
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            EXPECT_TRUE(label->alignment() & Qt::AlignRight);
+        else
+            ADD_FAILURE() << "the box has no text label";
+        box->buttons().front()->click();
+    });
+    poll.start(5);
+    click(centreOf(Control::About));
+    EXPECT_TRUE(inspected);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    expectShowing(*form, 1);
+}
+
+TEST_F(BrowseTest, ARunTimeErrorIsReportedOnceAndTheWindowGoesOn)
+{
+    form->setCaption(Control::Label5, u"x");
+    testing::internal::CaptureStderr();
+    click(centreOf(Control::Next1));
+    const std::string stderrText = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("13")));
+    EXPECT_NE(stderrText.find("run-time error 13: Type mismatch"), std::string::npos);
+    form->setCaption(Control::Label5, u"9");
+    click(centreOf(Control::Next1));
+    expectShowing(*form, 10);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+// Random pointer movement and clicks at real coordinates, through Qt's routing.
+TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
+{
+    std::mt19937 random(7);
+    std::size_t moves = 0, firstReveals = 0;
+    for (int step = 0; step < 600; ++step) {
+        const auto [x, y] = randomPoint(random);
+        const QPoint point(x, y);
+        const bool isClick = random() % 4 == 0;
+        moveTo(point);
+        const Control target = controlUnder(point);
+        const bool wasShowing = form->visible(Control::Label2);
+        if (isClick && target != Control::About) {
+            QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, point);
+            QApplication::processEvents();
+            const bool moved = target == Control::Next1 || target == Control::Back ||
+                               (target == Control::List1 && !form->visible(Control::List1));
+            moves += moved;
+            firstReveals += target == Control::Image2 && !wasShowing;
+            if (moved)
+                ASSERT_FALSE(form->visible(Control::Label2));
+        }
+        ASSERT_EQ(cues.played().size(), moves + firstReveals) << "step " << step;
+        const std::u16string text = counter();
+        const int n = std::stoi(std::string(text.begin(), text.end()));
+        ASSERT_TRUE(n >= 1 && n <= 100);
+        ASSERT_EQ(text, toUtf16(std::to_string(n)));
+        ASSERT_EQ(form->caption(Control::Label1), RiddleCatalogue[n - 1].question);
+        ASSERT_EQ(form->caption(Control::Label2), RiddleCatalogue[n - 1].answer);
+    }
+    EXPECT_GT(moves, 5u);
+}
+
+} // namespace
+} // namespace zarvona

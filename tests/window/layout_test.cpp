@@ -1,0 +1,209 @@
+#include "window_fixture.h"
+
+#include "riddles/riddle_catalogue.h"
+#include "ui/hit_test.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/number_list.h"
+#include "ui/qt/text_label.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace zarvona {
+namespace {
+
+using LayoutTest = WindowTest;
+
+TEST_F(LayoutTest, EveryControlHasItsRectangleAndItsPlaceInTheStack)
+{
+    QWidget* window = form->window();
+    EXPECT_EQ(window->size(), QSize(475, 305));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zarvona"));
+    EXPECT_FALSE(window->windowIcon().isNull());
+
+    // Qt stacks later children above earlier ones: the table's order, reversed.
+    const QObjectList& children = window->children();
+    std::vector<Control> stack;
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        for (int c = 1; c < ControlCount; ++c)
+            if (form->controlWidget(static_cast<Control>(c)) == *it)
+                stack.push_back(static_cast<Control>(c));
+    std::vector<Control> table;
+    for (const ControlDefinition& d : form1Definition().controls) {
+        table.push_back(d.control);
+        if (d.kind != ControlKind::Line && d.kind != ControlKind::Shape)
+            EXPECT_EQ(form->controlWidget(d.control)->geometry(), rectOf(d.control))
+                << controlName(d.control);
+    }
+    EXPECT_EQ(stack, table);
+}
+
+// Qt's own routing, through the widget stack, against the rule the definition gives, at every
+// fourth pixel of the window, with the answer and the list hidden and shown.
+TEST_F(LayoutTest, EveryPointReachesTheControlTheStackingOrderGivesIt)
+{
+    for (const bool answer : {false, true}) {
+        for (const bool list : {false, true}) {
+            form->setVisible(Control::Label2, answer);
+            form->setVisible(Control::List1, list);
+            int mismatches = 0;
+            for (int y = 0; y < 305; y += 4) {
+                for (int x = 0; x < 475; x += 4) {
+                    const Control expected = controlAt(
+                        form1Definition(), x, y, [&](Control c) { return form->visible(c); });
+                    if (controlUnder({x, y}) != expected && ++mismatches < 5)
+                        ADD_FAILURE() << x << "," << y << ": " << controlName(controlUnder({x, y}))
+                                      << " instead of " << controlName(expected);
+                }
+            }
+            EXPECT_EQ(mismatches, 0) << "answer " << answer << ", list " << list;
+        }
+    }
+    form->setVisible(Control::Label2, true);
+    EXPECT_EQ(controlUnder(at::backOverCounter), Control::Back);
+    EXPECT_EQ(controlUnder(at::backOverAnswer), Control::Back);
+    EXPECT_EQ(controlUnder(at::pictureOverAnswer), Control::Image2);
+    EXPECT_EQ(controlUnder({10, 20}), Control::Form1); // the band
+    EXPECT_EQ(controlUnder({470, 300}), Control::Form1); // the oval
+}
+
+TEST_F(LayoutTest, StartsOnRiddleOneWithEverythingAtRest)
+{
+    EXPECT_EQ(counter(), u"1");
+    EXPECT_EQ(form->caption(Control::Label1), RiddleCatalogue[0].question);
+    EXPECT_EQ(form->caption(Control::Label2), RiddleCatalogue[0].answer);
+    EXPECT_FALSE(form->visible(Control::Label2));
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_FALSE(form->visible(Control::Image3));
+    EXPECT_FALSE(form->visible(Control::Image4));
+    for (Control glyph : {Control::Next1, Control::Back, Control::About, Control::Label4})
+        EXPECT_EQ(form->foreColor(glyph), IdleForeColor) << controlName(glyph);
+    EXPECT_EQ(form->caption(Control::Back), u"\u00DC ");
+    EXPECT_NE(form->picture(Control::Image4), nullptr);
+    EXPECT_EQ(form->picture(Control::Image2), form->picture(Control::Image4));
+    EXPECT_TRUE(cues.played().empty());
+}
+
+int countColour(const QImage& image, QRect area, QColor colour, int tolerance = 0)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - colour.red()) <= tolerance &&
+                 std::abs(c.green() - colour.green()) <= tolerance &&
+                 std::abs(c.blue() - colour.blue()) <= tolerance;
+        }
+    return n;
+}
+
+TEST_F(LayoutTest, PaintsTheBandTheOvalTheGlyphsAndThePicture)
+{
+    const QImage image = grab();
+    EXPECT_EQ(image.pixelColor(470, 240), toQColor(0xECD3B3)); // the oval
+    EXPECT_EQ(image.pixelColor(300, 285), QColor(Qt::white));  // the bare window
+    // The band's hatch, in the margin left of the question.
+    const QRect margin(2, 60, 28, 40);
+    EXPECT_GT(countColour(image, margin, toQColor(0xEFEEE4)), 100);
+    EXPECT_GT(countColour(image, margin, Qt::white), 100);
+    // The rule under the band, three pixels thick.
+    for (int y : {163, 164, 165})
+        EXPECT_EQ(image.pixelColor(200, y), toQColor(0xE0E0E0)) << y;
+    // Glyphs at rest in the idle colour; the question in the text colour.
+    for (Control glyph : {Control::Next1, Control::Back, Control::About, Control::Label4})
+        EXPECT_GT(countColour(image, rectOf(glyph), toQColor(IdleForeColor)), 60)
+            << controlName(glyph);
+    EXPECT_GT(countColour(image, rectOf(Control::Label1), toQColor(HotForeColor), 40), 300);
+    // The reveal button shows its picture: white background, a blue word.
+    const QRect button = rectOf(Control::Image2);
+    EXPECT_GT(countColour(image, button, QColor(0, 0, 170), 30), 100);
+    EXPECT_LT(countColour(image, button, Qt::white), button.width() * button.height() * 3 / 4);
+}
+
+// The rows of a label's rectangle that hold ink, grouped into bands of consecutive rows.
+int inkBands(const QImage& image, QRect area)
+{
+    int bands = 0;
+    bool inBand = false;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool ink = false;
+        for (int x = area.left(); x <= area.right() && !ink; ++x)
+            ink = image.pixelColor(x, y).blue() < 200 && image.pixelColor(x, y).red() < 150;
+        bands += ink && !inBand;
+        inBand = ink;
+    }
+    return bands;
+}
+
+TEST_F(LayoutTest, CarriageReturnsAndLineFeedsBothBreakLinesOnScreen)
+{
+    const QRect question = rectOf(Control::Label1);
+    const struct {
+        std::u16string_view text;
+        int lines;
+    } cases[] = {
+        {u"قال الشاعر", 1}, {u"قال\rالشاعر", 2}, {u"قال\nالشاعر", 2},
+        {u"قال\r\nالشاعر", 2}, {u"قال\rالشاعر\rقولا", 3},
+    };
+    for (const auto& c : cases) {
+        form->setCaption(Control::Label1, c.text);
+        EXPECT_EQ(form->caption(Control::Label1), c.text); // kept exactly as written
+        EXPECT_EQ(inkBands(grab(), question), c.lines)
+            << std::string(QString::fromStdU16String(std::u16string(c.text)).toUtf8());
+    }
+}
+
+TEST_F(LayoutTest, TheLongestQuestionWrapsInsideItsRectangle)
+{
+    form->setCaption(Control::Label1, RiddleCatalogue[96].question);
+    const QImage image = grab();
+    const QRect question = rectOf(Control::Label1);
+    EXPECT_GE(inkBands(image, question), 4);
+    // Nothing spills past the label's sides into the band's margins.
+    EXPECT_EQ(countColour(image, QRect(0, 40, 30, 120), toQColor(HotForeColor), 60), 0);
+}
+
+TEST_F(LayoutTest, TheNumberListShowsFiveRowsRightToLeft)
+{
+    auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 100);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(list->item(i)->text(), QString::number(i + 1));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(form->text(Control::List1), u"");
+    form->setVisible(Control::List1, true);
+    QApplication::processEvents();
+    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 13);
+    EXPECT_EQ(list->viewport()->height(), 5 * 13);
+    EXPECT_EQ(list->indexAt(QPoint(list->viewport()->width() - 2, 1)).row(), 0);
+    EXPECT_EQ(list->indexAt(QPoint(list->viewport()->width() - 2, 5 * 13 - 1)).row(), 4);
+    EXPECT_LT(list->verticalScrollBar()->geometry().center().x(),
+              list->viewport()->geometry().center().x()); // the scroll bar on the left
+    EXPECT_EQ(list->layoutDirection(), Qt::RightToLeft);
+}
+
+TEST_F(LayoutTest, TheTextFacesArePinned)
+{
+    const struct {
+        Control label;
+        const char* family;
+        bool bold;
+    } cases[] = {{Control::Label1, "Amiri", true},
+                 {Control::Label2, "Noto Sans Arabic", false},
+                 {Control::Label5, "Noto Sans Arabic", false}};
+    for (const auto& c : cases) {
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(c.family)))
+            GTEST_SKIP() << c.family << " is not installed (the set-up installs it)";
+        const QFontInfo info(form->controlWidget(c.label)->font());
+        EXPECT_EQ(info.family(), QString::fromLatin1(c.family)) << controlName(c.label);
+        EXPECT_EQ(info.bold(), c.bold) << controlName(c.label);
+    }
+    EXPECT_EQ(QFontInfo(form->controlWidget(Control::Label1)->font()).pixelSize(), 19);
+    EXPECT_EQ(QFontInfo(form->controlWidget(Control::Label5)->font()).pixelSize(), 37);
+}
+
+} // namespace
+} // namespace zarvona

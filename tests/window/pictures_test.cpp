@@ -1,0 +1,71 @@
+// The built-in pictures, read back from the program's resources.
+#include "window_fixture.h"
+
+#include <QFile>
+
+namespace zarvona {
+namespace {
+
+std::uint32_t le32(const QByteArray& bytes, int at)
+{
+    return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
+           static_cast<std::uint8_t>(bytes[at + 2]) << 16 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
+}
+
+TEST(Pictures, TheButtonPicturesAreRunLengthEncodedPaletteBitmaps)
+{
+    for (const char* path : {":/pictures/answer_rest.bmp", ":/pictures/answer_hover.bmp"}) {
+        QFile file(QString::fromLatin1(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        const QByteArray bytes = file.readAll();
+        ASSERT_GT(bytes.size(), 54) << path;
+        EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+        EXPECT_EQ(le32(bytes, 14), 40u);                   // BITMAPINFOHEADER
+        EXPECT_EQ(le32(bytes, 18), 78u);                   // width
+        EXPECT_EQ(le32(bytes, 22), 71u);                   // height, bottom-up
+        EXPECT_EQ(le32(bytes, 28) & 0xFFFF, 8u);           // bits per pixel
+        EXPECT_EQ(le32(bytes, 30), 1u);                    // BI_RLE8
+        // The uniform palette: 8 red, 8 green and 4 blue levels.
+        const int palette = 14 + 40;
+        for (int i : {0, 37, 200, 255}) {
+            const auto blue = static_cast<std::uint8_t>(bytes[palette + 4 * i]);
+            const auto red = static_cast<std::uint8_t>(bytes[palette + 4 * i + 2]);
+            EXPECT_EQ(blue, (i & 3) * 85) << i;
+            EXPECT_EQ(red, ((i >> 5) * 255 + 3) / 7) << i;
+        }
+        const QImage image(QString::fromLatin1(path));
+        EXPECT_EQ(image.size(), QSize(78, 71)) << path;
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white)) << path;
+    }
+}
+
+TEST(Pictures, TheHoverPictureDiffersInItsWordAlone)
+{
+    const QImage rest(QStringLiteral(":/pictures/answer_rest.bmp"));
+    const QImage hover(QStringLiteral(":/pictures/answer_hover.bmp"));
+    int yellow = 0, differing = 0;
+    for (int y = 0; y < 71; ++y)
+        for (int x = 0; x < 78; ++x) {
+            yellow += hover.pixelColor(x, y) == QColor(255, 255, 0);
+            differing += rest.pixel(x, y) != hover.pixel(x, y);
+        }
+    EXPECT_GT(yellow, 100);
+    EXPECT_LT(differing, 78 * 71 / 2);
+}
+
+TEST(Pictures, TheIconIsThirtyTwoSquareWithTransparency)
+{
+    const QImage icon(QStringLiteral(":/icon/zarvona.png"));
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_TRUE(icon.hasAlphaChannel());
+    int transparent = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            transparent += qAlpha(icon.pixel(x, y)) == 0;
+    EXPECT_GT(transparent, 0);
+    EXPECT_LT(transparent, 32 * 32);
+}
+
+} // namespace
+} // namespace zarvona

@@ -1,0 +1,64 @@
+#include "window_fixture.h"
+
+#include "app/window_wiring.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+namespace zarvona {
+
+void WindowTest::SetUp()
+{
+    form = std::make_unique<QtForm>(cues);
+    form->setMessagePresenter([this](QWidget*, const QString& title, const QString& text,
+                                     int style) {
+        messages.push_back({title, text, style});
+        return 1;
+    });
+    wireEvents(*form);
+    form->fire(Control::Form1, Event::Load);
+    form->window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->window()));
+}
+
+void WindowTest::TearDown()
+{
+    form.reset();
+    QApplication::processEvents();
+}
+
+void WindowTest::moveTo(QPoint point)
+{
+    QTest::mouseMove(form->window()->windowHandle(), point);
+    QApplication::processEvents();
+}
+
+void WindowTest::click(QPoint point)
+{
+    moveTo(point);
+    QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, point);
+    QApplication::processEvents();
+}
+
+QImage WindowTest::grab() const { return form->window()->grab().toImage(); }
+
+Control WindowTest::controlUnder(QPoint point) const
+{
+    QWidget* child = form->window()->childAt(point);
+    while (child != nullptr && child->parentWidget() != form->window())
+        child = child->parentWidget();
+    for (int c = 0; c < ControlCount; ++c)
+        if (child != nullptr && form->controlWidget(static_cast<Control>(c)) == child)
+            return static_cast<Control>(c);
+    return Control::Form1;
+}
+
+QRect WindowTest::rectOf(Control control)
+{
+    const TwipsRect& r = form1Definition()[control].rect;
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
+}
+
+} // namespace zarvona

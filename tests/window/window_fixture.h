@@ -1,0 +1,65 @@
+// A started window for tests: the real QtForm, wired to the program's handlers, loaded and
+// shown, with sound recorded instead of played and message boxes recorded instead of shown.
+// Pointer input goes in as real mouse events at window coordinates, through Qt's routing.
+#pragma once
+
+#include "sound/cue_player.h"
+#include "ui/conversions.h"
+#include "ui/qt/qt_form.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QPoint>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zarvona {
+
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void moveTo(QPoint point);
+    void click(QPoint point);
+    QImage grab() const;
+    Control controlUnder(QPoint point) const;
+
+    // Where a control's rectangle lies, in window pixels, and its centre.
+    static QRect rectOf(Control control);
+    static QPoint centreOf(Control control) { return rectOf(control).center(); }
+
+    std::u16string counter() const { return form->caption(Control::Label5); }
+    bool hot(Control glyph) const { return form->foreColor(glyph) == HotForeColor; }
+    bool showsHoverPicture() const
+    {
+        return form->picture(Control::Image2) == form->picture(Control::Image3);
+    }
+
+    RecordingCuePlayer cues;
+    std::unique_ptr<QtForm> form;
+    struct Shown {
+        QString title, text;
+        int style;
+    };
+    std::vector<Shown> messages;
+};
+
+// Points over the window that lie over one control only, or over none.
+namespace at {
+inline const QPoint bare{200, 295};
+inline const QPoint listItem3{420, 176};
+inline const QPoint listOverOpener{412, 208};
+inline const QPoint question{240, 100};
+inline const QPoint answer{150, 240};
+inline const QPoint counter{430, 275};
+inline const QPoint backOverCounter{394, 255};
+inline const QPoint backOverAnswer{380, 245};
+inline const QPoint pictureOverAnswer{50, 240};
+} // namespace at
+
+} // namespace zarvona
