@@ -18,7 +18,7 @@ struct Wiring {
     Handler handler;
 };
 
-constexpr std::array<Wiring, 16> Wired = {{
+constexpr std::array<Wiring, 15> Wired = {{
     {Control::Form1, Event::Load, Form_Load},
     {Control::Form1, Event::MouseMove, Form_MouseMove},
     {Control::Next1, Event::Click, Next1_Click},
@@ -34,18 +34,21 @@ constexpr std::array<Wiring, 16> Wired = {{
     {Control::Label2, Event::MouseMove, Label2_MouseMove},
     {Control::Label4, Event::MouseMove, Label4_MouseMove},
     {Control::Label5, Event::MouseMove, Label5_MouseMove},
-    // Label4 opens the list by hovering alone: a click on it has no handler.
-    {Control::Label4, Event::Click, nullptr},
 }};
+
+// The same wiring as a table indexed by control and event, for the pointer's hot path.
+constexpr auto Table = [] {
+    std::array<std::array<Handler, 3>, ControlCount> table{};
+    for (const Wiring& w : Wired)
+        table[static_cast<std::size_t>(w.control)][static_cast<std::size_t>(w.event)] = w.handler;
+    return table;
+}();
 
 } // namespace
 
 Handler handlerFor(Control control, Event event)
 {
-    for (const Wiring& w : Wired)
-        if (w.control == control && w.event == event)
-            return w.handler;
-    return nullptr;
+    return Table.at(static_cast<std::size_t>(control)).at(static_cast<std::size_t>(event));
 }
 
 bool raiseEvent(Form& form, Control control, Event event, const ErrorReport& report)

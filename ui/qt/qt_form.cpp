@@ -75,30 +75,29 @@ void QtForm::build()
     // Back to front: a widget made later lies above those made before it.
     for (auto it = m_definition.controls.rbegin(); it != m_definition.controls.rend(); ++it) {
         const ControlDefinition& d = *it;
-        QWidget* widget = nullptr;
+        Slot& s = m_slots.at(static_cast<std::size_t>(d.control));
         switch (d.kind) {
         case ControlKind::Label:
             if (d.glyph != Glyph::None)
-                widget = new GlyphLabel(d, *this, &window);
+                s.widget = s.glyph = new GlyphLabel(d, *this, &window);
             else
-                widget = new TextLabel(d, *this, &window);
+                s.widget = s.text = new TextLabel(d, *this, &window);
             break;
-        case ControlKind::Image: widget = new PictureBox(d.control, *this, &window); break;
-        case ControlKind::ListBox: {
-            auto* list = new NumberList(d, &window);
-            list->onPick([this] { fire(Control::List1, Event::Click); });
-            widget = list;
+        case ControlKind::Image:
+            s.widget = s.picture = new PictureBox(d.control, *this, &window);
             break;
-        }
+        case ControlKind::ListBox:
+            s.widget = s.list = new NumberList(d, &window);
+            s.list->onPick([this] { fire(Control::List1, Event::Click); });
+            break;
         case ControlKind::Shape:
-        case ControlKind::Line: widget = new Decoration(d, &window); break;
+        case ControlKind::Line: s.widget = new Decoration(d, &window); break;
         }
         if (d.kind != ControlKind::Shape && d.kind != ControlKind::Line)
-            widget->setGeometry(twipsToPixels(d.rect.left), twipsToPixels(d.rect.top),
-                                twipsToPixels(d.rect.width), twipsToPixels(d.rect.height));
-        widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
-        widget->setVisible(d.visible);
-        m_widgets.at(static_cast<std::size_t>(d.control)) = widget;
+            s.widget->setGeometry(twipsToPixels(d.rect.left), twipsToPixels(d.rect.top),
+                                  twipsToPixels(d.rect.width), twipsToPixels(d.rect.height));
+        s.widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
+        s.widget->setVisible(d.visible);
     }
     pictureBox(Control::Image4)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
     pictureBox(Control::Image3)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
@@ -113,71 +112,82 @@ void QtForm::fire(Control control, Event event)
 QWidget* QtForm::controlWidget(Control control) const
 {
     return control == Control::Form1 ? m_window.get()
-                                     : m_widgets.at(static_cast<std::size_t>(control));
+                                     : m_slots.at(static_cast<std::size_t>(control)).widget;
 }
 
-QWidget* QtForm::widget(Control control) const
+const QtForm::Slot& QtForm::slot(Control control) const
 {
-    QWidget* w = controlWidget(control);
-    if (w == nullptr)
+    const Slot& s = m_slots.at(static_cast<std::size_t>(control));
+    if (s.widget == nullptr)
         throw RuntimeError::notSupported();
-    return w;
+    return s;
 }
 
-template <typename T> static T* as(QWidget* widget)
+PictureBox* QtForm::pictureBox(Control control) const
 {
-    auto* typed = dynamic_cast<T*>(widget);
-    if (typed == nullptr)
+    PictureBox* picture = slot(control).picture;
+    if (picture == nullptr)
         throw RuntimeError::notSupported();
-    return typed;
+    return picture;
 }
-
-TextLabel* QtForm::textLabel(Control control) const { return as<TextLabel>(widget(control)); }
-GlyphLabel* QtForm::glyphLabel(Control control) const { return as<GlyphLabel>(widget(control)); }
-PictureBox* QtForm::pictureBox(Control control) const { return as<PictureBox>(widget(control)); }
-NumberList* QtForm::numberList(Control control) const { return as<NumberList>(widget(control)); }
 
 std::u16string QtForm::caption(Control control) const
 {
-    if (auto* glyph = dynamic_cast<GlyphLabel*>(widget(control)))
-        return glyph->caption();
-    return textLabel(control)->caption();
+    const Slot& s = slot(control);
+    if (s.text != nullptr)
+        return s.text->caption();
+    if (s.glyph != nullptr)
+        return s.glyph->caption();
+    throw RuntimeError::notSupported();
 }
 
 void QtForm::setCaption(Control control, std::u16string_view text)
 {
-    if (auto* glyph = dynamic_cast<GlyphLabel*>(widget(control)))
-        return glyph->setCaption(text);
-    textLabel(control)->setCaption(text);
+    const Slot& s = slot(control);
+    if (s.text != nullptr)
+        return s.text->setCaption(text);
+    if (s.glyph != nullptr)
+        return s.glyph->setCaption(text);
+    throw RuntimeError::notSupported();
 }
 
-bool QtForm::visible(Control control) const { return !widget(control)->isHidden(); }
+bool QtForm::visible(Control control) const { return !slot(control).widget->isHidden(); }
 
-void QtForm::setVisible(Control control, bool visible) { widget(control)->setVisible(visible); }
+void QtForm::setVisible(Control control, bool visible)
+{
+    slot(control).widget->setVisible(visible);
+}
 
 std::u16string QtForm::text(Control control) const
 {
-    return numberList(control)->selectedText().toStdU16String();
+    const Slot& s = slot(control);
+    if (s.list == nullptr)
+        throw RuntimeError::notSupported();
+    return s.list->selectedText().toStdU16String();
 }
 
 Colour QtForm::foreColor(Control control) const
 {
-    QWidget* w = widget(control);
-    if (auto* glyph = dynamic_cast<GlyphLabel*>(w))
-        return glyph->foreColor();
-    if (auto* list = dynamic_cast<NumberList*>(w))
-        return list->foreColor();
-    return as<TextLabel>(w)->foreColor();
+    const Slot& s = slot(control);
+    if (s.glyph != nullptr)
+        return s.glyph->foreColor();
+    if (s.text != nullptr)
+        return s.text->foreColor();
+    if (s.list != nullptr)
+        return s.list->foreColor();
+    throw RuntimeError::notSupported();
 }
 
 void QtForm::setForeColor(Control control, Colour colour)
 {
-    QWidget* w = widget(control);
-    if (auto* glyph = dynamic_cast<GlyphLabel*>(w))
-        return glyph->setForeColor(colour);
-    if (auto* list = dynamic_cast<NumberList*>(w))
-        return list->setForeColor(colour);
-    as<TextLabel>(w)->setForeColor(colour);
+    const Slot& s = slot(control);
+    if (s.glyph != nullptr)
+        return s.glyph->setForeColor(colour);
+    if (s.text != nullptr)
+        return s.text->setForeColor(colour);
+    if (s.list != nullptr)
+        return s.list->setForeColor(colour);
+    throw RuntimeError::notSupported();
 }
 
 PictureRef QtForm::picture(Control control) const { return pictureBox(control)->picture(); }

@@ -73,17 +73,23 @@ public:
     int msgBox(std::u16string_view prompt, int style) override;
 
 private:
+    // Each control's widget, and the same widget by its kind (null where it is of another).
+    struct Slot {
+        QWidget* widget = nullptr;
+        TextLabel* text = nullptr;
+        GlyphLabel* glyph = nullptr;
+        PictureBox* picture = nullptr;
+        NumberList* list = nullptr;
+    };
+
     void build();
-    QWidget* widget(Control control) const;
-    TextLabel* textLabel(Control control) const;
-    GlyphLabel* glyphLabel(Control control) const;
+    const Slot& slot(Control control) const;
     PictureBox* pictureBox(Control control) const;
-    NumberList* numberList(Control control) const;
 
     const FormDefinition& m_definition;
     CuePlayer& m_cues;
     std::unique_ptr<QWidget> m_window;
-    std::array<QWidget*, ControlCount> m_widgets{};
+    std::array<Slot, ControlCount> m_slots{};
     EventSink m_sink;
     MessagePresenter m_presenter;
 };

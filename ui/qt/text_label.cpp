@@ -35,6 +35,7 @@ void TextLabel::setCaption(std::u16string_view caption)
         return;
     m_caption = caption;
     m_display = displayTextOf(caption);
+    m_layout.reset();
     update();
 }
 
@@ -46,13 +47,33 @@ void TextLabel::setForeColor(Colour colour)
     update();
 }
 
+const QTextLayout& TextLabel::layout()
+{
+    if (m_layout)
+        return *m_layout;
+    QString text = m_display;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    m_layout = std::make_unique<QTextLayout>(text, font(), this);
+    m_layout->setTextOption(m_option);
+    m_layout->setCacheEnabled(true); // keep the shaped glyphs, not just the line breaks
+    m_layout->beginLayout();
+    qreal y = 0;
+    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+        line.setLineWidth(width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    m_layout->endLayout();
+    return *m_layout;
+}
+
 void TextLabel::paintEvent(QPaintEvent*)
 {
     if (m_display.isEmpty())
         return;
     QPainter painter(this);
     painter.setPen(toQColor(m_colour));
-    painter.drawText(QRectF(rect()), m_display, m_option);
+    layout().draw(&painter, QPointF(0, 0));
 }
 
 } // namespace zarvona

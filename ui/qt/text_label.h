@@ -6,7 +6,10 @@
 
 #include "ui/qt/control_widget.h"
 
+#include <QTextLayout>
 #include <QTextOption>
+
+#include <memory>
 
 #include <string>
 
@@ -30,10 +33,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Shaping Arabic is the costly part of painting, so the laid-out text is kept until the
+    // caption changes, and made only when the label is next painted (a hidden answer never is).
+    const QTextLayout& layout();
+
     std::u16string m_caption;
     QString m_display;
     Colour m_colour;
     QTextOption m_option;
+    std::unique_ptr<QTextLayout> m_layout;
 };
 
 QString displayTextOf(std::u16string_view caption);
