@@ -1,11 +1,14 @@
 // The Linux cue player: libcanberra, the desktop's event-sound service. All of libcanberra runs
-// on one worker thread of its own, so connecting to the sound server (which can take a while, or
-// fail) never holds up the window. The worker keeps only the newest request: a cue asked for
-// while another is still waiting replaces it, just as it would cut it off once playing.
+// on one worker thread of its own, so loading it and connecting to the sound server (which can
+// take a while, or fail) never holds up the window: the library is loaded there on the first cue,
+// not at start-up. The worker keeps only the newest request: a cue asked for while another is
+// still waiting replaces it, just as it would cut it off once playing. Without the library, the
+// server or a device, the program is silent.
 #include "sound/cue_player.h"
 #include "sound/cue_request.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <condition_variable>
 #include <mutex>
@@ -18,6 +21,47 @@ namespace zarvona {
 namespace {
 
 constexpr std::uint32_t CueChannel = 1;
+
+// The few libcanberra calls the player makes, looked up when the library is loaded.
+struct Canberra {
+    void* library = nullptr;
+    decltype(&ca_context_create) contextCreate = nullptr;
+    decltype(&ca_context_destroy) contextDestroy = nullptr;
+    decltype(&ca_context_change_props) contextChangeProps = nullptr;
+    decltype(&ca_context_open) contextOpen = nullptr;
+    decltype(&ca_context_play_full) contextPlayFull = nullptr;
+    decltype(&ca_context_cancel) contextCancel = nullptr;
+    decltype(&ca_proplist_create) proplistCreate = nullptr;
+    decltype(&ca_proplist_destroy) proplistDestroy = nullptr;
+    decltype(&ca_proplist_sets) proplistSets = nullptr;
+
+    bool load()
+    {
+        library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr)
+            return false;
+        const bool all = find(contextCreate, "ca_context_create") &&
+                         find(contextDestroy, "ca_context_destroy") &&
+                         find(contextChangeProps, "ca_context_change_props") &&
+                         find(contextOpen, "ca_context_open") &&
+                         find(contextPlayFull, "ca_context_play_full") &&
+                         find(contextCancel, "ca_context_cancel") &&
+                         find(proplistCreate, "ca_proplist_create") &&
+                         find(proplistDestroy, "ca_proplist_destroy") &&
+                         find(proplistSets, "ca_proplist_sets");
+        if (!all) {
+            dlclose(library);
+            library = nullptr;
+        }
+        return all;
+    }
+
+    template <typename F> bool find(F& function, const char* name)
+    {
+        function = reinterpret_cast<F>(dlsym(library, name));
+        return function != nullptr;
+    }
+};
 
 class CanberraCuePlayer final : public CuePlayer {
 public:
@@ -45,6 +89,7 @@ public:
 private:
     void run()
     {
+        Canberra ca;
         ca_context* context = nullptr;
         bool unavailable = false;
         for (;;) {
@@ -58,54 +103,56 @@ private:
                 m_pending.reset();
             }
             if (context == nullptr && !unavailable)
-                unavailable = !open(context);
+                unavailable = !ca.load() || !open(ca, context);
             if (context != nullptr)
-                playOn(context, fileName);
+                playOn(ca, context, fileName);
         }
         if (context != nullptr)
-            ca_context_destroy(context);
+            ca.contextDestroy(context);
+        if (ca.library != nullptr)
+            dlclose(ca.library);
     }
 
     // No sound server and no device both end here: the program stays silent from then on.
-    static bool open(ca_context*& context)
+    static bool open(const Canberra& ca, ca_context*& context)
     {
-        if (ca_context_create(&context) != CA_SUCCESS) {
+        if (ca.contextCreate(&context) != CA_SUCCESS) {
             context = nullptr;
             return false;
         }
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Zarvona",
-                                CA_PROP_APPLICATION_ID, "org.zarvona.Zarvona", nullptr);
-        if (ca_context_open(context) != CA_SUCCESS) {
-            ca_context_destroy(context);
+        ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Zarvona",
+                              CA_PROP_APPLICATION_ID, "org.zarvona.Zarvona", nullptr);
+        if (ca.contextOpen(context) != CA_SUCCESS) {
+            ca.contextDestroy(context);
             context = nullptr;
             return false;
         }
         return true;
     }
 
-    static int start(ca_context* context, const CueRequest& request)
+    static int start(const Canberra& ca, ca_context* context, const CueRequest& request)
     {
         ca_proplist* properties = nullptr;
-        if (ca_proplist_create(&properties) != CA_SUCCESS)
+        if (ca.proplistCreate(&properties) != CA_SUCCESS)
             return CA_ERROR_OOM;
         if (request.bell) {
-            ca_proplist_sets(properties, CA_PROP_EVENT_ID, "bell");
+            ca.proplistSets(properties, CA_PROP_EVENT_ID, "bell");
         } else {
-            ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, request.path.c_str());
-            ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
+            ca.proplistSets(properties, CA_PROP_MEDIA_FILENAME, request.path.c_str());
+            ca.proplistSets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
         }
-        const int result = ca_context_play_full(context, CueChannel, properties, nullptr, nullptr);
-        ca_proplist_destroy(properties);
+        const int result = ca.contextPlayFull(context, CueChannel, properties, nullptr, nullptr);
+        ca.proplistDestroy(properties);
         return result;
     }
 
-    static void playOn(ca_context* context, const std::string& fileName)
+    static void playOn(const Canberra& ca, ca_context* context, const std::string& fileName)
     {
-        ca_context_cancel(context, CueChannel);
+        ca.contextCancel(context, CueChannel);
         const CueRequest request = resolveCue(fileName, currentDirectory());
         // A file that is there but cannot be played gets the bell too, as a missing one does.
-        if (start(context, request) != CA_SUCCESS && !request.bell)
-            start(context, bellRequest());
+        if (start(ca, context, request) != CA_SUCCESS && !request.bell)
+            start(ca, context, bellRequest());
     }
 
     static std::string currentDirectory()
