@@ -21,7 +21,7 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     setLayoutDirection(definition.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setFont(fontFor(definition.font));
+    setFont(fontFor(definition.font, false));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

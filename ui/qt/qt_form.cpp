@@ -35,7 +35,7 @@ private:
 
 PictureRef loadPicture(const QString& path)
 {
-    QPixmap pixmap(path);
+    QPixmap pixmap(path, "BMP");
     Q_ASSERT_X(!pixmap.isNull(), "loadPicture", "the button pictures are built in");
     return std::make_shared<QtPicture>(std::move(pixmap));
 }
@@ -63,7 +63,8 @@ void QtForm::build()
 {
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
-    window.setWindowIcon(QIcon(QStringLiteral(":/icon/zarvona.png")));
+    // Naming the format spares Qt probing every image plug-in at start-up.
+    window.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icon/zarvona.png"), "PNG")));
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
@@ -87,9 +88,10 @@ void QtForm::build()
             s.widget = s.picture = new PictureBox(d.control, *this, &window);
             break;
         case ControlKind::ListBox:
-            s.widget = s.list = new NumberList(d, &window);
-            s.list->onPick([this] { fire(Control::List1, Event::Click); });
-            break;
+            // Made when first shown or read (see list()): it is hidden at start, and making it
+            // would cost start-up the style and a hundred items.
+            m_listDefinition = &d;
+            continue;
         case ControlKind::Shape:
         case ControlKind::Line: s.widget = new Decoration(d, &window); break;
         }
@@ -111,15 +113,30 @@ void QtForm::fire(Control control, Event event)
 
 QWidget* QtForm::controlWidget(Control control) const
 {
-    return control == Control::Form1 ? m_window.get()
-                                     : m_slots.at(static_cast<std::size_t>(control)).widget;
+    return control == Control::Form1 ? m_window.get() : slot(control).widget;
 }
 
 const QtForm::Slot& QtForm::slot(Control control) const
 {
     const Slot& s = m_slots.at(static_cast<std::size_t>(control));
+    if (s.widget == nullptr && control == Control::List1 && m_listDefinition != nullptr)
+        return const_cast<QtForm*>(this)->makeList();
     if (s.widget == nullptr)
         throw RuntimeError::notSupported();
+    return s;
+}
+
+const QtForm::Slot& QtForm::makeList()
+{
+    Slot& s = m_slots.at(static_cast<std::size_t>(Control::List1));
+    // Made last, it lies above every other control, where the open list belongs.
+    s.widget = s.list = new NumberList(*m_listDefinition, m_window.get());
+    const TwipsRect& r = m_listDefinition->rect;
+    s.list->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+                        twipsToPixels(r.height));
+    s.list->setObjectName(QStringLiteral("List1"));
+    s.list->setVisible(false);
+    s.list->onPick([this] { fire(Control::List1, Event::Click); });
     return s;
 }
 
@@ -151,10 +168,18 @@ void QtForm::setCaption(Control control, std::u16string_view text)
     throw RuntimeError::notSupported();
 }
 
-bool QtForm::visible(Control control) const { return !slot(control).widget->isHidden(); }
+bool QtForm::visible(Control control) const
+{
+    if (control == Control::List1 && m_slots[static_cast<std::size_t>(control)].widget == nullptr)
+        return false; // not made yet, so never shown
+    return !slot(control).widget->isHidden();
+}
 
 void QtForm::setVisible(Control control, bool visible)
 {
+    if (!visible && control == Control::List1 &&
+        m_slots[static_cast<std::size_t>(control)].widget == nullptr)
+        return; // hiding the list before it is first made changes nothing
     slot(control).widget->setVisible(visible);
 }
 

@@ -53,6 +53,7 @@ public:
     // Called by the control widgets for every event they take.
     void fire(Control control, Event event);
 
+    // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control) const;
 
     std::u16string caption(Control control) const override;
@@ -84,12 +85,14 @@ private:
 
     void build();
     const Slot& slot(Control control) const;
+    const Slot& makeList();
     PictureBox* pictureBox(Control control) const;
 
     const FormDefinition& m_definition;
     CuePlayer& m_cues;
     std::unique_ptr<QWidget> m_window;
     std::array<Slot, ControlCount> m_slots{};
+    const ControlDefinition* m_listDefinition = nullptr;
     EventSink m_sink;
     MessagePresenter m_presenter;
 };

@@ -23,7 +23,7 @@ TextLabel::TextLabel(const ControlDefinition& definition, QtForm& form, QWidget*
       m_display(displayTextOf(definition.caption)),
       m_colour(definition.foreColor)
 {
-    setFont(fontFor(definition.font));
+    setFont(fontFor(definition.font, definition.rightToLeft));
     m_option.setAlignment((definition.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     m_option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_option.setTextDirection(definition.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
