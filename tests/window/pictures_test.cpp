@@ -1,7 +1,11 @@
 // The built-in pictures, read back from the program's resources.
 #include "window_fixture.h"
 
+#include "ui/qt/dib_image.h"
+
 #include <QFile>
+
+#include <random>
 
 namespace zarvona {
 namespace {
@@ -54,9 +58,63 @@ TEST(Pictures, TheHoverPictureDiffersInItsWordAlone)
     EXPECT_LT(differing, 78 * 71 / 2);
 }
 
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool samePixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return false;
+    return true;
+}
+
+TEST(Pictures, OurDecoderReadsThePicturesAsQtsOwnReaderDoes)
+{
+    for (const char* path : {":/pictures/answer_rest.bmp", ":/pictures/answer_hover.bmp"}) {
+        const QString name = QString::fromLatin1(path);
+        EXPECT_TRUE(samePixels(decodeBmp(bytesOf(name)), QImage(name))) << path;
+    }
+    // The icon, against Qt's ICO plug-in and against the PNG made from the same pixels.
+    const QImage icon = decodeIcon(bytesOf(QStringLiteral(":/icon/zarvona.ico")));
+    const QImage byQt = QImage(QStringLiteral(":/icon/zarvona.ico")).convertToFormat(QImage::Format_ARGB32);
+    if (byQt.isNull())
+        GTEST_SKIP() << "Qt's ICO plug-in is not installed";
+    EXPECT_TRUE(samePixels(icon, byQt));
+    EXPECT_TRUE(samePixels(icon, QImage(QStringLiteral(ZARVONA_SOURCE_DIR "/assets/icon/zarvona.png"))
+                                     .convertToFormat(QImage::Format_ARGB32)));
+}
+
+TEST(Pictures, DamagedFilesDecodeToNothingRatherThanCrash)
+{
+    for (const char* path : {":/pictures/answer_rest.bmp", ":/icon/zarvona.ico"}) {
+        const QByteArray whole = bytesOf(QString::fromLatin1(path));
+        const bool bmp = whole.startsWith("BM");
+        auto decode = [&](const QByteArray& bytes) { return bmp ? decodeBmp(bytes) : decodeIcon(bytes); };
+        ASSERT_FALSE(decode(whole).isNull()) << path;
+        for (qsizetype length = 0; length < whole.size(); length += 7)
+            decode(whole.left(length)); // must neither crash nor read past the end
+        std::mt19937 random(11);
+        for (int i = 0; i < 300; ++i) {
+            QByteArray damaged = whole;
+            for (int j = 0; j < 4; ++j)
+                damaged[random() % damaged.size()] = static_cast<char>(random());
+            decode(damaged);
+        }
+    }
+    EXPECT_TRUE(decodeBmp(QByteArray("BM")).isNull());
+    EXPECT_TRUE(decodeIcon(QByteArray()).isNull());
+}
+
 TEST(Pictures, TheIconIsThirtyTwoSquareWithTransparency)
 {
-    const QImage icon(QStringLiteral(":/icon/zarvona.png"));
+    const QImage icon = decodeIcon(bytesOf(QStringLiteral(":/icon/zarvona.ico")));
     ASSERT_EQ(icon.size(), QSize(32, 32));
     EXPECT_TRUE(icon.hasAlphaChannel());
     int transparent = 0;

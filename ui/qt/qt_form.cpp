@@ -2,6 +2,7 @@
 
 #include "sound/cue_player.h"
 #include "ui/qt/decoration.h"
+#include "ui/qt/dib_image.h"
 #include "ui/qt/glyph_label.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
@@ -9,6 +10,7 @@
 #include "ui/qt/text_label.h"
 #include "ui/runtime_error.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
@@ -33,11 +35,17 @@ private:
     QtForm& m_form;
 };
 
+QByteArray resource(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 PictureRef loadPicture(const QString& path)
 {
-    QPixmap pixmap(path, "BMP");
-    Q_ASSERT_X(!pixmap.isNull(), "loadPicture", "the button pictures are built in");
-    return std::make_shared<QtPicture>(std::move(pixmap));
+    const QImage image = decodeBmp(resource(path));
+    Q_ASSERT_X(!image.isNull(), "loadPicture", "the button pictures are built in");
+    return std::make_shared<QtPicture>(QPixmap::fromImage(image));
 }
 
 float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
@@ -63,8 +71,8 @@ void QtForm::build()
 {
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
-    // Naming the format spares Qt probing every image plug-in at start-up.
-    window.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icon/zarvona.png"), "PNG")));
+    window.setWindowIcon(
+        QIcon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico"))))));
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
