@@ -6,6 +6,8 @@
 //
 // Usage: make_icon OUTPUT_DIR
 
+#include "../write_file.h"
+
 #include <QImage>
 #include <QString>
 
@@ -181,13 +183,6 @@ QImage iconImage()
         }
     }
     return image;
-}
-
-bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
 }
 
 } // namespace

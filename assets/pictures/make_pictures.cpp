@@ -6,6 +6,7 @@
 // Usage: make_pictures OUTPUT_DIR   (needs a Qt platform; offscreen is fine)
 
 #include "rle8_bmp.h"
+#include "../write_file.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -286,13 +287,6 @@ std::vector<std::uint8_t> composePicture(const std::vector<Colour> &splash, Look
         }
     }
     return indices;
-}
-
-bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
 }
 
 } // namespace

@@ -22,13 +22,13 @@ QStringList familiesFor(std::string_view face, bool arabicText)
 
 int pixelSizeOf(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
-QFont fontFor(const FontSpec& spec, bool arabicText)
+QFont fontFor(const FontSpec& wanted, bool arabicText)
 {
     QFont font;
-    const QStringList families = familiesFor(spec.face, arabicText);
+    const QStringList families = familiesFor(wanted.face, arabicText);
     font.setFamilies(families);
-    font.setPixelSize(pixelSizeOf(spec.points));
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setPixelSize(pixelSizeOf(wanted.points));
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     // A face that has every character needed is asked for alone, sparing a fallback search.
     if (families.size() == 1)
         font.setStyleStrategy(QFont::NoFontMerging);

@@ -14,7 +14,7 @@
 namespace zarvona {
 
 // arabicText: the label shows Arabic (it reads right to left), not digits alone.
-QFont fontFor(const FontSpec& spec, bool arabicText);
+QFont fontFor(const FontSpec& wanted, bool arabicText);
 
 // The families asked for, first choice first.
 QStringList familiesFor(std::string_view face, bool arabicText);
