@@ -10,7 +10,9 @@
 #include <canberra.h>
 #include <dlfcn.h>
 
+#include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -63,31 +65,50 @@ struct Canberra {
     }
 };
 
+// What the window's thread and the sound thread share. The sound thread holds it too, so that
+// it may outlive the player when the sound service keeps it waiting at the end.
+struct Channel {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::optional<std::string> pending;
+    bool stopping = false;
+    bool stopped = false;
+};
+
 class CanberraCuePlayer final : public CuePlayer {
 public:
-    CanberraCuePlayer() : m_worker([this] { run(); }) {}
+    CanberraCuePlayer()
+        : m_channel(std::make_shared<Channel>()), m_worker([channel = m_channel] { run(*channel); })
+    {
+    }
 
+    // Closing the window never waits long on the sound service: the sound thread gets a moment
+    // to finish, and is left to end with the process if it is stuck talking to the server.
     ~CanberraCuePlayer() override
     {
-        {
-            std::lock_guard lock(m_mutex);
-            m_stopping = true;
-        }
-        m_wake.notify_one();
-        m_worker.join();
+        std::unique_lock lock(m_channel->mutex);
+        m_channel->stopping = true;
+        m_channel->wake.notify_all();
+        const bool finished = m_channel->wake.wait_for(lock, std::chrono::milliseconds(250),
+                                                       [this] { return m_channel->stopped; });
+        lock.unlock();
+        if (finished)
+            m_worker.join();
+        else
+            m_worker.detach();
     }
 
     void play(std::string_view fileName) override
     {
         {
-            std::lock_guard lock(m_mutex);
-            m_pending = std::string(fileName);
+            std::lock_guard lock(m_channel->mutex);
+            m_channel->pending = std::string(fileName);
         }
-        m_wake.notify_one();
+        m_channel->wake.notify_all();
     }
 
 private:
-    void run()
+    static void run(Channel& channel)
     {
         Canberra ca;
         ca_context* context = nullptr;
@@ -95,12 +116,12 @@ private:
         for (;;) {
             std::string fileName;
             {
-                std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_stopping || m_pending; });
-                if (m_stopping)
+                std::unique_lock lock(channel.mutex);
+                channel.wake.wait(lock, [&] { return channel.stopping || channel.pending; });
+                if (channel.stopping)
                     break;
-                fileName = std::move(*m_pending);
-                m_pending.reset();
+                fileName = std::move(*channel.pending);
+                channel.pending.reset();
             }
             if (context == nullptr && !unavailable)
                 unavailable = !ca.load() || !open(ca, context);
@@ -111,6 +132,9 @@ private:
             ca.contextDestroy(context);
         if (ca.library != nullptr)
             dlclose(ca.library);
+        std::lock_guard lock(channel.mutex);
+        channel.stopped = true;
+        channel.wake.notify_all();
     }
 
     // No sound server and no device both end here: the program stays silent from then on.
@@ -164,11 +188,8 @@ private:
         return buffer;
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::optional<std::string> m_pending;
-    bool m_stopping = false;
-    std::thread m_worker; // last: it starts running in the constructor
+    std::shared_ptr<Channel> m_channel;
+    std::thread m_worker; // after the channel: it starts running in the constructor
 };
 
 } // namespace

@@ -110,13 +110,15 @@ TEST(Catalogue, SpacesAndEndingsFollowTheBooksRules)
         const bool leadingSpaceAllowed = t.number == 45 && t.question;
         EXPECT_EQ(t.text.front() == u' ', leadingSpaceAllowed) << where(t);
         EXPECT_NE(t.text.back(), u' ') << where(t);
-        if (!(t.number == 47 && t.question))
+        if (!(t.number == 47 && t.question)) {
             EXPECT_EQ(t.text.find(u"  "), std::u16string_view::npos) << where(t);
+        }
         const bool endsWithMark = t.text.back() == ArabicQuestionMark;
-        if (t.question)
+        if (t.question) {
             EXPECT_EQ(endsWithMark, !questionsWithoutMark.contains(t.number)) << where(t);
-        else
+        } else {
             EXPECT_EQ(endsWithMark, t.number == 95) << where(t);
+        }
     }
 }
 
@@ -136,8 +138,9 @@ TEST(Catalogue, TatweelAndArithmeticSignsOnlyWhereTheyBelong)
         EXPECT_EQ(t.text.find(Tatweel) != std::u16string_view::npos, tatweel.contains(key))
             << where(t);
         for (const auto& [sign, places] : signs)
-            if (t.text.find(sign) != std::u16string_view::npos)
+            if (t.text.find(sign) != std::u16string_view::npos) {
                 EXPECT_TRUE(places.contains(key)) << where(t) << " has a sign out of place";
+            }
     }
     for (int k : {18, 19}) {
         const std::u16string both = std::u16string(RiddleCatalogue[k - 1].question) +
@@ -166,10 +169,12 @@ TEST(Catalogue, ExtremesOfLengthBelongToTheirEntries)
     EXPECT_EQ(c[39].answer.size(), 4u);
     EXPECT_EQ(c[96].answer.size(), 153u);
     for (const RiddleEntry& e : c) {
-        if (e.number != 20)
+        if (e.number != 20) {
             EXPECT_GT(e.question.size(), 12u) << e.number;
-        if (e.number != 97)
+        }
+        if (e.number != 97) {
             EXPECT_LT(e.answer.size(), 153u) << e.number;
+        }
     }
 }
 

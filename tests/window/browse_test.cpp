@@ -149,10 +149,11 @@ TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->layoutDirection(), Qt::RightToLeft);
         EXPECT_EQ(box->buttons().size(), 1);
-        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
             EXPECT_TRUE(label->alignment() & Qt::AlignRight);
-        else
+        } else {
             ADD_FAILURE() << "the box has no text label";
+        }
         box->buttons().front()->click();
     });
     poll.start(5);
@@ -196,8 +197,9 @@ TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
                                (target == Control::List1 && !form->visible(Control::List1));
             moves += moved;
             firstReveals += target == Control::Image2 && !wasShowing;
-            if (moved)
+            if (moved) {
                 ASSERT_FALSE(form->visible(Control::Label2));
+            }
         }
         ASSERT_EQ(cues.played().size(), moves + firstReveals) << "step " << step;
         const std::u16string text = counter();
