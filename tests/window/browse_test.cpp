@@ -7,6 +7,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -210,6 +211,43 @@ TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
         ASSERT_EQ(form->caption(Control::Label2), RiddleCatalogue[n - 1].answer);
     }
     EXPECT_GT(moves, 5u);
+}
+
+} // namespace
+} // namespace zarvona
+
+namespace zarvona {
+namespace {
+
+TEST_F(BrowseTest, ScreenReadersSeeNamedButtonsThatPressLikeClicksAndTheRiddleText)
+{
+    auto* next = QAccessible::queryAccessibleInterface(form->controlWidget(Control::Next1));
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->role(), QAccessible::Button);
+    EXPECT_EQ(next->text(QAccessible::Name), QStringLiteral("اللغز التالي"));
+    ASSERT_NE(next->actionInterface(), nullptr);
+    next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    expectShowing(*form, 2);
+
+    auto* question = QAccessible::queryAccessibleInterface(form->controlWidget(Control::Label1));
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->role(), QAccessible::StaticText);
+    EXPECT_EQ(question->text(QAccessible::Name).toStdU16String(), RiddleCatalogue[1].question);
+
+    auto* reveal = QAccessible::queryAccessibleInterface(form->controlWidget(Control::Image2));
+    ASSERT_NE(reveal, nullptr);
+    reveal->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(form->visible(Control::Label2));
+
+    // The list opener opens the list and hands it the keyboard: a key then picks.
+    auto* opener = QAccessible::queryAccessibleInterface(form->controlWidget(Control::Label4));
+    ASSERT_NE(opener, nullptr);
+    opener->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(form->visible(Control::List1));
+    QWidget* list = form->controlWidget(Control::List1);
+    QTest::keyClick(list, Qt::Key_Return);
+    expectShowing(*form, 1);
+    EXPECT_FALSE(form->visible(Control::List1));
 }
 
 } // namespace

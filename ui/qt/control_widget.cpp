@@ -12,6 +12,8 @@ ControlWidget::ControlWidget(Control control, QtForm& form, QWidget* parent)
     setMouseTracking(true);
 }
 
+void ControlWidget::activate() { m_form.activate(m_control); }
+
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)

@@ -17,6 +17,9 @@ public:
 
     Control control() const { return m_control; }
 
+    // What pressing it through assistive technology does: see QtForm::activate.
+    void activate();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_form.h"
 
 #include "sound/cue_player.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/decoration.h"
 #include "ui/qt/dib_image.h"
 #include "ui/qt/glyph_label.h"
@@ -62,6 +63,7 @@ QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
       m_window(std::make_unique<FormWindow>(*this)),
       m_presenter(showMessageBox)
 {
+    installAccessibility();
     build();
 }
 
@@ -117,6 +119,18 @@ void QtForm::fire(Control control, Event event)
 {
     if (m_sink)
         m_sink(control, event);
+}
+
+void QtForm::activate(Control control)
+{
+    if (control != Control::Label4) {
+        fire(control, Event::Click);
+        return;
+    }
+    fire(control, Event::MouseMove);
+    QWidget* list = m_slots[static_cast<std::size_t>(Control::List1)].widget;
+    if (list != nullptr && list->isVisible())
+        list->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* QtForm::controlWidget(Control control) const

@@ -4,6 +4,8 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_form.h"
 
+#include <QAccessible>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zarvona {
@@ -37,6 +39,10 @@ void TextLabel::setCaption(std::u16string_view caption)
     m_display = displayTextOf(caption);
     m_layout.reset();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TextLabel::setForeColor(Colour colour)
@@ -67,13 +73,15 @@ const QTextLayout& TextLabel::layout()
     return *m_layout;
 }
 
-void TextLabel::paintEvent(QPaintEvent*)
+void TextLabel::paintEvent(QPaintEvent* event)
 {
     if (m_display.isEmpty())
         return;
     QPainter painter(this);
     painter.setPen(toQColor(m_colour));
-    layout().draw(&painter, QPointF(0, 0));
+    // Only the lines that meet the damaged part: a glyph lighting up over a long question
+    // repaints a corner of it, not every line.
+    layout().draw(&painter, QPointF(0, 0), {}, QRectF(event->rect()));
 }
 
 } // namespace zarvona
