@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace zarvona {
 namespace {
@@ -11,7 +12,8 @@ namespace {
 TEST(CueRequest, AReadableFileIsPlayedAndAnythingElseRingsTheBell)
 {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("zarvona-cues-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("zarvona-cues-" + std::to_string(std::random_device()()));
     fs::create_directories(dir / "folder.wav");
     std::ofstream(dir / "click.wav") << "RIFF";
     std::ofstream(dir / "empty.wav");
