@@ -18,9 +18,9 @@ inline std::pair<int, int> randomPoint(std::mt19937& random)
     if (random() % 2 == 0)
         return {between(0, 474), between(0, 304)};
     const auto& controls = form1Definition().controls;
-    const TwipsRect r = controls[random() % controls.size()].rect;
-    const int x = twipsToPixels(r.left) + between(0, twipsToPixels(r.width) - 1);
-    const int y = twipsToPixels(r.top) + between(0, twipsToPixels(r.height) - 1);
+    const PixelRect r = inPixels(controls[random() % controls.size()].rect);
+    const int x = r.left + between(0, r.width - 1);
+    const int y = r.top + between(0, r.height - 1);
     return {std::clamp(x, 0, 474), std::clamp(y, 0, 304)};
 }
 

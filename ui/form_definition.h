@@ -25,11 +25,6 @@ struct TwipsRect {
     int top = 0;
     int width = 0;
     int height = 0;
-
-    bool contains(int x, int y) const
-    {
-        return x >= left && x < left + width && y >= top && y < top + height;
-    }
 };
 
 struct FontSpec {
@@ -77,5 +72,24 @@ const FormDefinition& form1Definition();
 bool takesPointer(ControlKind kind);
 
 inline constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
+
+// A rectangle of the fixed layout in pixels of the client area.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool contains(int x, int y) const
+    {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+};
+
+inline constexpr PixelRect inPixels(const TwipsRect& r)
+{
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
+}
 
 } // namespace zarvona

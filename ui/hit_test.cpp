@@ -8,10 +8,7 @@ Control controlAt(const FormDefinition& form, int x, int y,
     for (const ControlDefinition& control : form.controls) {
         if (!takesPointer(control.kind) || !isVisible(control.control))
             continue;
-        const TwipsRect& r = control.rect;
-        const TwipsRect pixels{twipsToPixels(r.left), twipsToPixels(r.top),
-                               twipsToPixels(r.width), twipsToPixels(r.height)};
-        if (pixels.contains(x, y))
+        if (inPixels(control.rect).contains(x, y))
             return control.control;
     }
     return Control::Form1;

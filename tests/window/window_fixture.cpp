@@ -56,9 +56,7 @@ Control WindowTest::controlUnder(QPoint point) const
 
 QRect WindowTest::rectOf(Control control)
 {
-    const TwipsRect& r = form1Definition()[control].rect;
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-            twipsToPixels(r.height)};
+    return toQRect(inPixels(form1Definition()[control].rect));
 }
 
 } // namespace zarvona

@@ -15,14 +15,12 @@ Decoration::Decoration(const ControlDefinition& definition, QWidget* parent)
 
 QRect Decoration::pixelRect(const ControlDefinition& d)
 {
-    const TwipsRect& r = d.rect;
+    const QRect box = toQRect(inPixels(d.rect));
     if (d.kind != ControlKind::Line)
-        return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                twipsToPixels(r.height)};
+        return box;
     // A pen of width w centred on the line covers w / 2 pixels on each side of it.
     const int half = d.lineWidthPixels / 2;
-    return {twipsToPixels(r.left) - half, twipsToPixels(r.top) - half,
-            twipsToPixels(r.width) + d.lineWidthPixels, twipsToPixels(r.height) + d.lineWidthPixels};
+    return box.adjusted(-half, -half, d.lineWidthPixels - half, d.lineWidthPixels - half);
 }
 
 void Decoration::paintEvent(QPaintEvent*)

@@ -57,6 +57,8 @@ int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPe
 
 QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(colour)}; }
 
+QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
 QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
     : m_definition(definition),
       m_cues(cues),
@@ -98,7 +100,7 @@ void QtForm::build()
             s.widget = s.picture = new PictureBox(d.control, *this, &window);
             break;
         case ControlKind::ListBox:
-            // Made when first shown or read (see list()): it is hidden at start, and making it
+            // Made when first shown or read (see makeList()): it is hidden at start, and making it
             // would cost start-up the style and a hundred items.
             m_listDefinition = &d;
             continue;
@@ -106,8 +108,7 @@ void QtForm::build()
         case ControlKind::Line: s.widget = new Decoration(d, &window); break;
         }
         if (d.kind != ControlKind::Shape && d.kind != ControlKind::Line)
-            s.widget->setGeometry(twipsToPixels(d.rect.left), twipsToPixels(d.rect.top),
-                                  twipsToPixels(d.rect.width), twipsToPixels(d.rect.height));
+            s.widget->setGeometry(toQRect(inPixels(d.rect)));
         s.widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
         s.widget->setVisible(d.visible);
     }
@@ -153,9 +154,7 @@ const QtForm::Slot& QtForm::makeList()
     Slot& s = m_slots.at(static_cast<std::size_t>(Control::List1));
     // Made last, it lies above every other control, where the open list belongs.
     s.widget = s.list = new NumberList(*m_listDefinition, m_window.get());
-    const TwipsRect& r = m_listDefinition->rect;
-    s.list->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                        twipsToPixels(r.height));
+    s.list->setGeometry(toQRect(inPixels(m_listDefinition->rect)));
     s.list->setObjectName(QStringLiteral("List1"));
     s.list->setVisible(false);
     s.list->onPick([this] { fire(Control::List1, Event::Click); });

@@ -102,5 +102,6 @@ private:
 };
 
 QColor toQColor(Colour colour);
+QRect toQRect(const PixelRect& rect);
 
 } // namespace zarvona
