@@ -20,9 +20,6 @@ std::u16string AboutText()
     return text;
 }
 
-void About_Click(Form& form)
-{
-    form.msgBox(AboutText(), AboutStyle);
-}
+void About_Click(Form& form) { form.msgBox(AboutText(), AboutStyle); }
 
 } // namespace zarvona

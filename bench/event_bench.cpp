@@ -21,14 +21,14 @@
 namespace {
 
 class BareWidget final : public QWidget {
-public:
+  public:
     BareWidget()
     {
         setMouseTracking(true);
         setFixedSize(475, 305);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -66,7 +66,7 @@ double floodMs(QWidget* window, const std::vector<QPoint>& points)
 }
 
 class PaintCounter final : public QObject {
-public:
+  public:
     int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -133,7 +133,8 @@ int main(int argc, char** argv)
     }
 
     std::printf("pointer sweep, %zu moves: riddle book %.1f ms, bare widget %.1f ms, ratio %.2f\n",
-                sweepPoints.size(), median(sweepZ), median(sweepB), median(sweepZ) / median(sweepB));
+                sweepPoints.size(), median(sweepZ), median(sweepB),
+                median(sweepZ) / median(sweepB));
     std::printf("moves over the bare window, %zu moves: riddle book %.1f ms, bare widget %.1f ms, "
                 "ratio %.2f\n",
                 jitterPoints.size(), median(jitterZ), median(jitterB),

@@ -27,7 +27,7 @@ inline long peakResidentKb()
 }
 
 class ShownProbe final : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* window = qobject_cast<QWindow*>(watched);
@@ -47,7 +47,7 @@ public:
         return false;
     }
 
-private:
+  private:
     bool m_done = false;
 };
 

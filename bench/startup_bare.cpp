@@ -7,7 +7,7 @@
 namespace {
 
 class BareWindow final : public QWidget {
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);

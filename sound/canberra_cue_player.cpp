@@ -42,15 +42,14 @@ struct Canberra {
         library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr)
             return false;
-        const bool all = find(contextCreate, "ca_context_create") &&
-                         find(contextDestroy, "ca_context_destroy") &&
-                         find(contextChangeProps, "ca_context_change_props") &&
-                         find(contextOpen, "ca_context_open") &&
-                         find(contextPlayFull, "ca_context_play_full") &&
-                         find(contextCancel, "ca_context_cancel") &&
-                         find(proplistCreate, "ca_proplist_create") &&
-                         find(proplistDestroy, "ca_proplist_destroy") &&
-                         find(proplistSets, "ca_proplist_sets");
+        const bool all =
+            find(contextCreate, "ca_context_create") &&
+            find(contextDestroy, "ca_context_destroy") &&
+            find(contextChangeProps, "ca_context_change_props") &&
+            find(contextOpen, "ca_context_open") && find(contextPlayFull, "ca_context_play_full") &&
+            find(contextCancel, "ca_context_cancel") &&
+            find(proplistCreate, "ca_proplist_create") &&
+            find(proplistDestroy, "ca_proplist_destroy") && find(proplistSets, "ca_proplist_sets");
         if (!all) {
             dlclose(library);
             library = nullptr;
@@ -76,7 +75,7 @@ struct Channel {
 };
 
 class CanberraCuePlayer final : public CuePlayer {
-public:
+  public:
     CanberraCuePlayer()
         : m_channel(std::make_shared<Channel>()), m_worker([channel = m_channel] { run(*channel); })
     {
@@ -107,7 +106,7 @@ public:
         m_channel->wake.notify_all();
     }
 
-private:
+  private:
     static void run(Channel& channel)
     {
         Canberra ca;
@@ -144,8 +143,8 @@ private:
             context = nullptr;
             return false;
         }
-        ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Zarvona",
-                              CA_PROP_APPLICATION_ID, "org.zarvona.Zarvona", nullptr);
+        ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Zarvona", CA_PROP_APPLICATION_ID,
+                              "org.zarvona.Zarvona", nullptr);
         if (ca.contextOpen(context) != CA_SUCCESS) {
             ca.contextDestroy(context);
             context = nullptr;

@@ -11,7 +11,7 @@
 namespace zarvona {
 
 class CuePlayer {
-public:
+  public:
     virtual ~CuePlayer() = default;
     virtual void play(std::string_view fileName) = 0;
 };
@@ -21,11 +21,11 @@ std::unique_ptr<CuePlayer> makeSystemCuePlayer();
 
 // Remembers what it was asked to play and plays nothing; for tests.
 class RecordingCuePlayer final : public CuePlayer {
-public:
+  public:
     void play(std::string_view fileName) override { m_played.emplace_back(fileName); }
     const std::vector<std::string>& played() const { return m_played; }
 
-private:
+  private:
     std::vector<std::string> m_played;
 };
 

@@ -3,15 +3,15 @@
 // default sound.
 #include "sound/cue_player.h"
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 namespace zarvona {
 
 namespace {
 
 class WindowsCuePlayer final : public CuePlayer {
-public:
+  public:
     void play(std::string_view fileName) override
     {
         const std::string name(fileName); // the program's cue names are plain ASCII

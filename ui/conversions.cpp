@@ -119,9 +119,6 @@ std::int32_t roundToInt32(double value)
     return static_cast<std::int32_t>(rounded);
 }
 
-std::u16string toUtf16(std::string_view ascii)
-{
-    return {ascii.begin(), ascii.end()};
-}
+std::u16string toUtf16(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
 
 } // namespace zarvona

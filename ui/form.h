@@ -19,7 +19,7 @@ namespace zarvona {
 // A picture object. Image controls hold references to one: assigning one control's picture to
 // another shares the object, it copies no image data. Implementations derive from it.
 class Picture {
-public:
+  public:
     virtual ~Picture() = default;
 };
 using PictureRef = std::shared_ptr<const Picture>;
@@ -32,7 +32,7 @@ inline constexpr int MsgBoxRightAligned = 0x80000;
 inline constexpr int MsgBoxRtlReading = 0x100000;
 
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     // Labels: the whole text, exactly as written (line breaks included).

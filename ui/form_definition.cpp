@@ -22,17 +22,29 @@ constexpr Colour SystemWindowBackground = 0x80000005;
 constexpr ControlDefinition glyphLabel(Control control, TwipsRect rect, std::u16string_view text,
                                        Glyph glyph)
 {
-    return {.control = control, .kind = ControlKind::Label, .rect = rect, .caption = text,
-            .font = SymbolFont, .foreColor = IdleForeColor, .backColor = SystemWindowBackground,
+    return {.control = control,
+            .kind = ControlKind::Label,
+            .rect = rect,
+            .caption = text,
+            .font = SymbolFont,
+            .foreColor = IdleForeColor,
+            .backColor = SystemWindowBackground,
             .glyph = glyph};
 }
 
 constexpr ControlDefinition textLabel(Control control, TwipsRect rect, std::u16string_view text,
                                       FontSpec font, bool rightToLeft, bool visible)
 {
-    return {.control = control, .kind = ControlKind::Label, .rect = rect, .caption = text,
-            .font = font, .foreColor = TextBlue, .backColor = SystemWindowBackground,
-            .centred = true, .rightToLeft = rightToLeft, .visible = visible};
+    return {.control = control,
+            .kind = ControlKind::Label,
+            .rect = rect,
+            .caption = text,
+            .font = font,
+            .foreColor = TextBlue,
+            .backColor = SystemWindowBackground,
+            .centred = true,
+            .rightToLeft = rightToLeft,
+            .visible = visible};
 }
 
 constexpr ControlDefinition image(Control control, TwipsRect rect, bool visible)
@@ -42,11 +54,15 @@ constexpr ControlDefinition image(Control control, TwipsRect rect, bool visible)
 
 constexpr ControlDefinition rule(Control control, TwipsRect ends)
 {
-    return {.control = control, .kind = ControlKind::Line, .rect = ends, .foreColor = RuleGrey,
+    return {.control = control,
+            .kind = ControlKind::Line,
+            .rect = ends,
+            .foreColor = RuleGrey,
             .lineWidthPixels = 3};
 }
 
 // Front to back. The Back glyph's text is its symbol and a space.
+// clang-format off
 constexpr std::array<ControlDefinition, 15> Controls = {{
     {.control = Control::List1, .kind = ControlKind::ListBox, .rect = {5835, 2145, 615, 1005},
      .font = DialogFont, .foreColor = TextBlue, .backColor = White, .rightToLeft = true,
@@ -68,6 +84,7 @@ constexpr std::array<ControlDefinition, 15> Controls = {{
     {.control = Control::Shape1, .kind = ControlKind::Shape, .rect = {5760, 3240, 2895, 2775},
      .foreColor = OvalBlue, .shape = ShapeKind::Oval, .fill = FillStyle::Solid},
 }};
+// clang-format on
 
 constexpr FormDefinition Form1{
     .caption = u"Zarvona",
@@ -95,8 +112,7 @@ const FormDefinition& form1Definition() { return Form1; }
 
 bool takesPointer(ControlKind kind)
 {
-    return kind == ControlKind::Label || kind == ControlKind::Image ||
-           kind == ControlKind::ListBox;
+    return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::ListBox;
 }
 
 } // namespace zarvona

@@ -37,19 +37,19 @@ struct FontSpec {
 struct ControlDefinition {
     Control control = Control::Form1;
     ControlKind kind = ControlKind::Label;
-    TwipsRect rect;         // lines: the box spanned by their two end points
+    TwipsRect rect; // lines: the box spanned by their two end points
     std::u16string_view caption;
     FontSpec font;
-    Colour foreColor = 0;   // text, glyph, line or fill colour
+    Colour foreColor = 0; // text, glyph, line or fill colour
     Colour backColor = 0xFFFFFF;
-    bool centred = false;   // text alignment: centred, or left
+    bool centred = false; // text alignment: centred, or left
     bool rightToLeft = false;
     bool visible = true;
     Glyph glyph = Glyph::None;
     ShapeKind shape = ShapeKind::Rectangle;
     FillStyle fill = FillStyle::Solid;
     int lineWidthPixels = 1;
-    int listItemCount = 0;  // list box items are the numbers "1" to listItemCount
+    int listItemCount = 0; // list box items are the numbers "1" to listItemCount
     int listVisibleRows = 0;
 };
 

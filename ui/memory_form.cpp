@@ -58,8 +58,7 @@ constexpr float FrameHeight = (23 + 2 * 4) * TwipsPerPixel;
 } // namespace
 
 MemoryForm::MemoryForm(const FormDefinition& definition)
-    : m_definition(definition),
-      m_left(static_cast<float>(definition.openingLeft)),
+    : m_definition(definition), m_left(static_cast<float>(definition.openingLeft)),
       m_top(static_cast<float>(definition.openingTop)),
       m_width(static_cast<float>(definition.clientWidth) + FrameWidth),
       m_height(static_cast<float>(definition.clientHeight) + FrameHeight)
@@ -88,8 +87,7 @@ MemoryForm::State& MemoryForm::state(Control control, Property property, Access 
     return const_cast<State&>(std::as_const(*this).state(control, property, access));
 }
 
-const MemoryForm::State& MemoryForm::state(Control control, Property property,
-                                           Access access) const
+const MemoryForm::State& MemoryForm::state(Control control, Property property, Access access) const
 {
     check(access, property, control);
     const State& s = m_states.at(static_cast<std::size_t>(control));

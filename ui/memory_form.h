@@ -17,11 +17,11 @@ namespace zarvona {
 
 // A picture object known by its name ("resting", "hover"), standing in for image data.
 class NamedPicture final : public Picture {
-public:
+  public:
     explicit NamedPicture(std::string name) : m_name(std::move(name)) {}
     const std::string& name() const { return m_name; }
 
-private:
+  private:
     std::string m_name;
 };
 
@@ -29,7 +29,7 @@ enum class Property { Caption, Visible, Text, ForeColor, Picture, Size, Move, Sc
 enum class Access { Read, Write };
 
 class MemoryForm final : public Form {
-public:
+  public:
     explicit MemoryForm(const FormDefinition& definition = form1Definition());
 
     std::u16string caption(Control control) const override;
@@ -71,7 +71,7 @@ public:
     void clearLog() { m_log.clear(); }
     static std::string pictureName(const PictureRef& picture);
 
-private:
+  private:
     struct State {
         const ControlDefinition* definition = nullptr;
         std::u16string caption;

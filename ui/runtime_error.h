@@ -8,7 +8,7 @@
 namespace zarvona {
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int number, const std::string& description);
 
     int number() const { return m_number; }
@@ -19,7 +19,7 @@ public:
     static RuntimeError typeMismatch();         // 13
     static RuntimeError notSupported();         // 438: no such property or method on the control
 
-private:
+  private:
     int m_number;
 };
 

@@ -101,18 +101,15 @@ static_assert(pixelsAreValid(), "every row is 32 letters from the legend");
 bool isClear(int x, int y) { return kPixels[y][x] == kClear; }
 
 // Palette index of a pixel; clear pixels are black under the mask, as usual.
-int indexAt(int x, int y)
-{
-    return isClear(x, y) ? 0 : int(kLegend.find(kPixels[y][x]));
-}
+int indexAt(int x, int y) { return isClear(x, y) ? 0 : int(kLegend.find(kPixels[y][x])); }
 
-void put16(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     out.push_back(std::uint8_t(v & 0xff));
     out.push_back(std::uint8_t((v >> 8) & 0xff));
 }
 
-void put32(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     put16(out, v & 0xffff);
     put16(out, v >> 16);
@@ -150,7 +147,7 @@ std::vector<std::uint8_t> icoBytes()
     put32(out, 0);
     put32(out, 16); // colours in the palette
     put32(out, 0);
-    for (const auto &c : kPalette) { // RGBQUAD: blue, green, red, reserved
+    for (const auto& c : kPalette) { // RGBQUAD: blue, green, red, reserved
         out.push_back(c[2]);
         out.push_back(c[1]);
         out.push_back(c[0]);
@@ -178,7 +175,7 @@ QImage iconImage()
     QImage image(kSize, kSize, QImage::Format_ARGB32);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
-            const auto &c = kPalette[indexAt(x, y)];
+            const auto& c = kPalette[indexAt(x, y)];
             image.setPixel(x, y, isClear(x, y) ? qRgba(0, 0, 0, 0) : qRgb(c[0], c[1], c[2]));
         }
     }
@@ -187,7 +184,7 @@ QImage iconImage()
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_icon OUTPUT_DIR\n");
@@ -195,7 +192,8 @@ int main(int argc, char **argv)
     }
     const std::string dir = argv[1];
     const QImage image = iconImage();
-    const QImage big = image.scaled(8 * kSize, 8 * kSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage big =
+        image.scaled(8 * kSize, 8 * kSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     bool ok = writeFile(dir + "/zarvona.ico", icoBytes());
     ok = image.save(QString::fromStdString(dir + "/zarvona.png"), "PNG") && ok;

@@ -5,8 +5,8 @@
 //
 // Usage: make_pictures OUTPUT_DIR   (needs a Qt platform; offscreen is fine)
 
-#include "rle8_bmp.h"
 #include "../write_file.h"
+#include "rle8_bmp.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -36,7 +36,7 @@ constexpr int kHeight = 71;
 constexpr double kCentreX = kWidth / 2.0;
 constexpr double kCentreY = kHeight / 2.0;
 
-const char *const kFontFile = "/usr/share/fonts/opentype/fonts-hosny-amiri/Amiri-Bold.ttf";
+const char* const kFontFile = "/usr/share/fonts/opentype/fonts-hosny-amiri/Amiri-Bold.ttf";
 const QString kWord = QStringLiteral(u"الجواب");
 constexpr double kWordWidth = 67.0; // pixels the word spans across the splash
 constexpr double kThicken = 0.8;    // extra stroke weight, pixels
@@ -78,14 +78,14 @@ int nearestIndex(Colour c)
 }
 
 // Floyd-Steinberg error diffusion onto the palette, serpentine scan.
-std::vector<int> diffuse(const std::vector<Colour> &pixels, const rle8::Palette &palette)
+std::vector<int> diffuse(const std::vector<Colour>& pixels, const rle8::Palette& palette)
 {
     std::vector<Colour> work = pixels;
     std::vector<int> out(pixels.size());
     auto spread = [&](int x, int y, Colour err, double w) {
         if (x < 0 || x >= kWidth || y >= kHeight)
             return;
-        Colour &c = work[std::size_t(y) * kWidth + x];
+        Colour& c = work[std::size_t(y) * kWidth + x];
         c = {c.r + err.r * w, c.g + err.g * w, c.b + err.b * w};
     };
     for (int y = 0; y < kHeight; ++y) {
@@ -121,10 +121,21 @@ struct Ray {
 
 // Hand-placed so the splash looks thrown rather than stamped.
 constexpr std::array<Ray, 15> kRays{{
-    {0.05, 8.5, 0.15},  {0.47, 5.0, 0.12}, {0.86, 8.0, 0.14}, {1.30, 5.5, 0.13},
-    {1.71, 8.5, 0.15},  {2.12, 4.5, 0.12}, {2.52, 8.0, 0.14}, {2.95, 6.0, 0.13},
-    {3.36, 9.0, 0.15},  {3.80, 5.0, 0.12}, {4.22, 8.5, 0.14}, {4.66, 5.5, 0.13},
-    {5.06, 8.0, 0.15},  {5.47, 4.5, 0.12}, {5.87, 7.5, 0.14},
+    {0.05, 8.5, 0.15},
+    {0.47, 5.0, 0.12},
+    {0.86, 8.0, 0.14},
+    {1.30, 5.5, 0.13},
+    {1.71, 8.5, 0.15},
+    {2.12, 4.5, 0.12},
+    {2.52, 8.0, 0.14},
+    {2.95, 6.0, 0.13},
+    {3.36, 9.0, 0.15},
+    {3.80, 5.0, 0.12},
+    {4.22, 8.5, 0.14},
+    {4.66, 5.5, 0.13},
+    {5.06, 8.0, 0.15},
+    {5.47, 4.5, 0.12},
+    {5.87, 7.5, 0.14},
 }};
 
 struct Drop {
@@ -132,7 +143,10 @@ struct Drop {
 };
 
 constexpr std::array<Drop, 4> kDrops{{
-    {69.5, 16.0, 1.6}, {8.0, 55.5, 1.7}, {12.0, 12.5, 1.3}, {66.5, 60.0, 1.2},
+    {69.5, 16.0, 1.6},
+    {8.0, 55.5, 1.7},
+    {12.0, 12.5, 1.3},
+    {66.5, 60.0, 1.2},
 }};
 
 constexpr double kBodyRadius = 25.0;
@@ -148,7 +162,7 @@ double angularDistance(double a, double b)
 double splashRadius(double angle)
 {
     double r = kBodyRadius + 1.1 * std::sin(3 * angle + 0.7) + 0.7 * std::sin(5 * angle + 2.1);
-    for (const Ray &ray : kRays) {
+    for (const Ray& ray : kRays) {
         const double d = angularDistance(angle, ray.angle);
         if (d < ray.halfWidth)
             r = std::max(r, kBodyRadius + ray.length * std::pow(1.0 - d / ray.halfWidth, 1.6));
@@ -157,7 +171,7 @@ double splashRadius(double angle)
 }
 
 // Colour of the splash at a point, and whether the point is inside it.
-bool splashAt(double x, double y, Colour &out)
+bool splashAt(double x, double y, Colour& out)
 {
     const double dx = (x - kCentreX) / kStretchX;
     const double dy = y - kCentreY;
@@ -171,7 +185,7 @@ bool splashAt(double x, double y, Colour &out)
         out = mix(kSplashCentre, kSplashEdge, std::clamp(t * t * 0.9 + lift, 0.0, 1.0));
         return true;
     }
-    for (const Drop &d : kDrops) {
+    for (const Drop& d : kDrops) {
         if (std::hypot(x - d.x, y - d.y) <= d.radius) {
             out = kSplashEdge;
             return true;
@@ -266,8 +280,8 @@ QImage paintWord(Look look)
 
 // ---- assembly ----------------------------------------------------------------
 
-std::vector<std::uint8_t> composePicture(const std::vector<Colour> &splash, Look look,
-                                         const rle8::Palette &palette)
+std::vector<std::uint8_t> composePicture(const std::vector<Colour>& splash, Look look,
+                                         const rle8::Palette& palette)
 {
     const QImage word = paintWord(look);
     const std::vector<int> dithered = diffuse(splash, palette);
@@ -282,8 +296,8 @@ std::vector<std::uint8_t> composePicture(const std::vector<Colour> &splash, Look
             const double keep = 1.0 - qAlpha(over) / 255.0;
             const Colour c{qRed(over) + under.r * keep, qGreen(over) + under.g * keep,
                            qBlue(over) + under.b * keep};
-            indices[i] = static_cast<std::uint8_t>(qAlpha(over) == 0 ? dithered[i]
-                                                                      : nearestIndex(c));
+            indices[i] =
+                static_cast<std::uint8_t>(qAlpha(over) == 0 ? dithered[i] : nearestIndex(c));
         }
     }
     return indices;
@@ -291,7 +305,7 @@ std::vector<std::uint8_t> composePicture(const std::vector<Colour> &splash, Look
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -304,10 +318,10 @@ int main(int argc, char **argv)
 
     const struct {
         Look look;
-        const char *name;
+        const char* name;
     } pictures[] = {{Look::Rest, "answer_rest.bmp"}, {Look::Hover, "answer_hover.bmp"}};
 
-    for (const auto &pic : pictures) {
+    for (const auto& pic : pictures) {
         const auto indices = composePicture(splash, pic.look, palette);
         const std::string path = dir + "/" + pic.name;
         if (!writeFile(path, rle8::encodeBmp(indices, kWidth, kHeight, palette))) {

@@ -6,19 +6,19 @@
 namespace rle8 {
 namespace {
 
-void put16(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     out.push_back(static_cast<std::uint8_t>(v & 0xff));
     out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
 }
 
-void put32(std::vector<std::uint8_t> &out, std::uint32_t v)
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
 {
     put16(out, v & 0xffff);
     put16(out, v >> 16);
 }
 
-int runLength(const std::uint8_t *p, int from, int width)
+int runLength(const std::uint8_t* p, int from, int width)
 {
     int n = 1;
     while (from + n < width && n < 255 && p[from + n] == p[from])
@@ -28,7 +28,7 @@ int runLength(const std::uint8_t *p, int from, int width)
 
 } // namespace
 
-std::vector<std::uint8_t> encodeRow(const std::uint8_t *p, int width)
+std::vector<std::uint8_t> encodeRow(const std::uint8_t* p, int width)
 {
     std::vector<std::uint8_t> out;
     int x = 0;
@@ -63,8 +63,8 @@ std::vector<std::uint8_t> encodeRow(const std::uint8_t *p, int width)
     return out;
 }
 
-std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t> &pixels,
-                                    int width, int height, const Palette &palette)
+std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t>& pixels, int width, int height,
+                                    const Palette& palette)
 {
     if (width <= 0 || height <= 0 || pixels.size() != std::size_t(width) * std::size_t(height))
         throw std::invalid_argument("rle8::encodeBmp: pixel count does not match the size");
@@ -103,9 +103,9 @@ std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t> &pixels,
     put32(out, static_cast<std::uint32_t>(data.size()));
     put32(out, pixelsPerMetre);
     put32(out, pixelsPerMetre);
-    put32(out, 256); // colours in the palette
-    put32(out, 0);   // all of them matter
-    for (const Rgb &c : palette) { // RGBQUAD is blue, green, red, reserved
+    put32(out, 256);               // colours in the palette
+    put32(out, 0);                 // all of them matter
+    for (const Rgb& c : palette) { // RGBQUAD is blue, green, red, reserved
         out.push_back(c.b);
         out.push_back(c.g);
         out.push_back(c.r);

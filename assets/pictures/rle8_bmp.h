@@ -17,11 +17,11 @@ using Palette = std::array<Rgb, 256>;
 // Run-length encodes one row of palette indices: encoded runs for repeats,
 // absolute runs (padded to an even length) for stretches of distinct pixels.
 // No end-of-line code is appended.
-std::vector<std::uint8_t> encodeRow(const std::uint8_t *pixels, int width);
+std::vector<std::uint8_t> encodeRow(const std::uint8_t* pixels, int width);
 
 // `pixels` holds width*height palette indices, top row first. The file stores
 // rows bottom-up; every row ends with an end-of-line code, then end-of-bitmap.
-std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t> &pixels,
-                                    int width, int height, const Palette &palette);
+std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t>& pixels, int width, int height,
+                                    const Palette& palette);
 
 } // namespace rle8

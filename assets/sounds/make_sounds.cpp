@@ -26,7 +26,7 @@ Samples silence(double seconds)
 }
 
 // Raised-cosine ramps at both ends so nothing starts or stops with a jump.
-void fadeEdges(Samples &s, double inSeconds, double outSeconds)
+void fadeEdges(Samples& s, double inSeconds, double outSeconds)
 {
     const auto ramp = [](double t) { return 0.5 - 0.5 * std::cos(std::numbers::pi * t); };
     const std::size_t in = std::min(s.size(), std::size_t(std::lround(inSeconds * kRate)));
@@ -37,26 +37,26 @@ void fadeEdges(Samples &s, double inSeconds, double outSeconds)
         s[s.size() - 1 - i] *= ramp(double(i) / double(out));
 }
 
-void normalise(Samples &s, double peak)
+void normalise(Samples& s, double peak)
 {
     double highest = 0;
     for (double v : s)
         highest = std::max(highest, std::abs(v));
     if (highest > 0)
-        for (double &v : s)
+        for (double& v : s)
             v *= peak / highest;
 }
 
 // A small fixed-seed generator, so every run writes the same bytes.
 class Noise {
-public:
+  public:
     double next()
     {
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return double(state_ >> 11) / double(1ULL << 53) * 2.0 - 1.0;
     }
 
-private:
+  private:
     std::uint64_t state_ = 0x5a17'0c1c'4b1dULL;
 };
 
@@ -69,9 +69,9 @@ Samples click()
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / kRate;
         smoothed += 0.25 * (noise.next() - smoothed);
-        s[i] = 0.55 * std::sin(kTwoPi * 1450 * t) * std::exp(-t / 0.0035)
-             + 0.45 * std::sin(kTwoPi * 520 * t) * std::exp(-t / 0.0065)
-             + 0.35 * smoothed * std::exp(-t / 0.0015);
+        s[i] = 0.55 * std::sin(kTwoPi * 1450 * t) * std::exp(-t / 0.0035) +
+               0.45 * std::sin(kTwoPi * 520 * t) * std::exp(-t / 0.0065) +
+               0.35 * smoothed * std::exp(-t / 0.0015);
     }
     fadeEdges(s, 0.0008, 0.008);
     normalise(s, 0.45); // about -7 dBFS: present but not sharp
@@ -79,13 +79,16 @@ Samples click()
 }
 
 // One bell-like note added into `s` from `start` seconds on.
-void addChimeNote(Samples &s, double start, double frequency, double decay)
+void addChimeNote(Samples& s, double start, double frequency, double decay)
 {
     struct Partial {
         double ratio, level, decayScale;
     };
     static constexpr Partial partials[] = {
-        {1.0, 1.0, 1.0}, {2.0, 0.28, 0.55}, {3.0, 0.10, 0.35}, {4.16, 0.05, 0.2},
+        {1.0, 1.0, 1.0},
+        {2.0, 0.28, 0.55},
+        {3.0, 0.10, 0.35},
+        {4.16, 0.05, 0.2},
     };
     const std::size_t first = std::size_t(std::lround(start * kRate));
     constexpr double attack = 0.004;
@@ -93,8 +96,9 @@ void addChimeNote(Samples &s, double start, double frequency, double decay)
         const double t = double(i - first) / kRate;
         const double rise = t < attack ? 0.5 - 0.5 * std::cos(std::numbers::pi * t / attack) : 1.0;
         double v = 0;
-        for (const Partial &p : partials)
-            v += p.level * std::sin(kTwoPi * frequency * p.ratio * t) * std::exp(-t / (decay * p.decayScale));
+        for (const Partial& p : partials)
+            v += p.level * std::sin(kTwoPi * frequency * p.ratio * t) *
+                 std::exp(-t / (decay * p.decayScale));
         s[i] += rise * v;
     }
 }
@@ -110,19 +114,19 @@ Samples chime()
     return s;
 }
 
-void put16(std::ofstream &out, std::uint16_t v)
+void put16(std::ofstream& out, std::uint16_t v)
 {
     const char bytes[2] = {char(v & 0xff), char(v >> 8)};
     out.write(bytes, 2);
 }
 
-void put32(std::ofstream &out, std::uint32_t v)
+void put32(std::ofstream& out, std::uint32_t v)
 {
     put16(out, std::uint16_t(v & 0xffff));
     put16(out, std::uint16_t(v >> 16));
 }
 
-bool writeWav(const std::string &path, const Samples &s)
+bool writeWav(const std::string& path, const Samples& s)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const auto dataBytes = std::uint32_t(s.size() * 2);
@@ -148,7 +152,7 @@ bool writeWav(const std::string &path, const Samples &s)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_sounds OUTPUT_DIR\n");
@@ -156,10 +160,10 @@ int main(int argc, char **argv)
     }
     const std::string dir = argv[1];
     const struct {
-        const char *name;
+        const char* name;
         Samples samples;
     } sounds[] = {{"click.wav", click()}, {"right.wav", chime()}};
-    for (const auto &sound : sounds) {
+    for (const auto& sound : sounds) {
         const std::string path = dir + "/" + sound.name;
         if (!writeWav(path, sound.samples)) {
             std::fprintf(stderr, "make_sounds: cannot write %s\n", path.c_str());

@@ -24,7 +24,8 @@ bool allowed(char16_t c)
         return true; // the harakat in use
     if (c == 0x060C || c == 0x061B || c == 0x061F || c == 0x00D7 || c == CR || c == LF)
         return true;
-    return (c >= u'0' && c <= u'9') || std::u16string_view(u" !()*+./:=").find(c) != std::u16string_view::npos;
+    return (c >= u'0' && c <= u'9') ||
+           std::u16string_view(u" !()*+./:=").find(c) != std::u16string_view::npos;
 }
 
 struct Text {
@@ -78,8 +79,8 @@ TEST(Catalogue, LineBreaksStandOnlyWhereTheyBelongAndNeverAsPairs)
     // (entry, question?) -> break characters and the length of each line
     const std::map<std::pair<int, bool>, std::pair<std::u16string, std::vector<std::size_t>>>
         breaks = {
-            {{32, true}, {u"\n", {27, 21}}},  {{45, true}, {u"\r", {57, 23}}},
-            {{47, true}, {u"\r", {26, 39}}},  {{77, true}, {u"\r\r", {11, 56, 22}}},
+            {{32, true}, {u"\n", {27, 21}}},   {{45, true}, {u"\r", {57, 23}}},
+            {{47, true}, {u"\r", {26, 39}}},   {{77, true}, {u"\r\r", {11, 56, 22}}},
             {{97, false}, {u"\r", {126, 26}}},
         };
     for (const Text& t : allTexts()) {
@@ -124,9 +125,8 @@ TEST(Catalogue, SpacesAndEndingsFollowTheBooksRules)
 
 TEST(Catalogue, TatweelAndArithmeticSignsOnlyWhereTheyBelong)
 {
-    const std::set<std::pair<int, bool>> tatweel = {{8, true},   {16, true},  {47, true},
-                                                    {20, false}, {26, false}, {41, false},
-                                                    {86, false}};
+    const std::set<std::pair<int, bool>> tatweel = {
+        {8, true}, {16, true}, {47, true}, {20, false}, {26, false}, {41, false}, {86, false}};
     const std::map<char16_t, std::set<std::pair<int, bool>>> signs = {
         {u'+', {{18, true}, {18, false}, {19, true}, {19, false}}},
         {u'=', {{18, true}, {18, false}, {19, true}, {19, false}, {88, false}}},
@@ -192,7 +192,8 @@ TEST(Catalogue, TellingEntriesAreVerbatim)
     EXPECT_EQ(RiddleCatalogue[76].question,
               u"قال الشاعر:\rمكثنا بها يومان ويومين بعده ** ويومًا له يوم الترحل خامس\rفكم المدة "
               u"التي مكثوها؟");
-    EXPECT_EQ(RiddleCatalogue[86].answer, u"الرقم هو (1/2 1) لأن النصف (1/2) هو ثلث الرقم (1/2 1).");
+    EXPECT_EQ(RiddleCatalogue[86].answer,
+              u"الرقم هو (1/2 1) لأن النصف (1/2) هو ثلث الرقم (1/2 1).");
     EXPECT_EQ(RiddleCatalogue[0].question.size(), 150u);
 }
 

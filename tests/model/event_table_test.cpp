@@ -17,8 +17,8 @@ TEST(EventTable, FifteenHandlersAreWiredAndNothingElse)
     for (Control silent : {Control::List1, Control::Image3, Control::Image4, Control::Shape1,
                            Control::Shape2, Control::Line1, Control::Line2})
         EXPECT_EQ(handlerFor(silent, Event::MouseMove), nullptr) << controlName(silent);
-    for (Control noClick : {Control::Form1, Control::Label1, Control::Label2, Control::Label4,
-                            Control::Label5})
+    for (Control noClick :
+         {Control::Form1, Control::Label1, Control::Label2, Control::Label4, Control::Label5})
         EXPECT_EQ(handlerFor(noClick, Event::Click), nullptr) << controlName(noClick);
 }
 
@@ -45,9 +45,8 @@ TEST(EventTable, AnErrorEndsTheHandlerWhereItFailedAndIsReportedOnce)
 TEST(EventTable, AnEventWithNoHandlerDoesNothing)
 {
     MemoryForm form;
-    EXPECT_TRUE(raiseEvent(form, Control::Shape1, Event::Click, [](const RuntimeError&) {
-        ADD_FAILURE();
-    }));
+    EXPECT_TRUE(raiseEvent(form, Control::Shape1, Event::Click,
+                           [](const RuntimeError&) { ADD_FAILURE(); }));
     EXPECT_TRUE(form.log().empty());
 }
 

@@ -16,13 +16,12 @@ TEST(FormLoad, CentringRoundsHalvesToEvenThenHalvesTowardZero)
         float screen, window;
         std::int32_t offset;
     } cases[] = {
-        {1825, 1000, 412},   // odd differences are truncated, not rounded up
-        {1695, 1000, 347},
-        {1000, 1000, 0},     // as large as the screen
-        {1000, 1003, -1},    // 3 wider: -3 \ 2 is -1, not -2
-        {1000, 1001, 0},     // 1 wider: -1 \ 2 is 0
-        {1000.5f, 900, 50},  // 100.5 rounds to 100
-        {1001.5f, 900, 51},  // 101.5 rounds to 102
+        {1825, 1000, 412},                     // odd differences are truncated, not rounded up
+        {1695, 1000, 347},    {1000, 1000, 0}, // as large as the screen
+        {1000, 1003, -1},                      // 3 wider: -3 \ 2 is -1, not -2
+        {1000, 1001, 0},                       // 1 wider: -1 \ 2 is 0
+        {1000.5f, 900, 50},                    // 100.5 rounds to 100
+        {1001.5f, 900, 51},                    // 101.5 rounds to 102
         {28800, 7245, 10777},
     };
     for (const auto& c : cases)
@@ -36,7 +35,10 @@ TEST(FormLoad, DifferencesBeyondAnIntegerOrAFloatRaiseErrors)
         float screen, window;
         int error;
     } cases[] = {
-        {5e9f, 0, 6}, {-5e9f, 0, 6}, {infinity, 0, 6}, {infinity, infinity, 5},
+        {5e9f, 0, 6},
+        {-5e9f, 0, 6},
+        {infinity, 0, 6},
+        {infinity, infinity, 5},
     };
     for (const auto& c : cases) {
         try {

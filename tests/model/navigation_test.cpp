@@ -34,9 +34,8 @@ TEST(Navigation, NextAndBackStepAndWrapOnlyAtTheEnds)
         void (*move)(Form&);
         int to;
     } cases[] = {
-        {1, Next1_Click, 2},   {41, Next1_Click, 42}, {99, Next1_Click, 100},
-        {100, Next1_Click, 1}, {2, Back_Click, 1},    {42, Back_Click, 41},
-        {100, Back_Click, 99}, {1, Back_Click, 100},
+        {1, Next1_Click, 2}, {41, Next1_Click, 42}, {99, Next1_Click, 100}, {100, Next1_Click, 1},
+        {2, Back_Click, 1},  {42, Back_Click, 41},  {100, Back_Click, 99},  {1, Back_Click, 100},
     };
     for (const auto& c : cases) {
         MemoryForm form = formAt(c.from);

@@ -4,8 +4,8 @@
 #include "app/form_load.h"
 #include "random_points.h"
 #include "riddles/riddle_catalogue.h"
-#include "ui/hit_test.h"
 #include "ui/conversions.h"
+#include "ui/hit_test.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 

@@ -146,7 +146,8 @@ TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
         poll.stop();
         inspected = true;
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Zarvona"));
-        EXPECT_EQ(box->text(), QStringLiteral("إعداد وتصميم Koravel\nkoravel@example.org\n1422 - 2001"));
+        EXPECT_EQ(box->text(),
+                  QStringLiteral("إعداد وتصميم Koravel\nkoravel@example.org\n1422 - 2001"));
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->layoutDirection(), Qt::RightToLeft);
         EXPECT_EQ(box->buttons().size(), 1);

@@ -56,8 +56,8 @@ TEST_F(LayoutTest, EveryPointReachesTheControlTheStackingOrderGivesIt)
             int mismatches = 0;
             for (int y = 0; y < 305; y += 4) {
                 for (int x = 0; x < 475; x += 4) {
-                    const Control expected = controlAt(
-                        form1Definition(), x, y, [&](Control c) { return form->visible(c); });
+                    const Control expected = controlAt(form1Definition(), x, y,
+                                                       [&](Control c) { return form->visible(c); });
                     if (controlUnder({x, y}) != expected && ++mismatches < 5)
                         ADD_FAILURE() << x << "," << y << ": " << controlName(controlUnder({x, y}))
                                       << " instead of " << controlName(expected);
@@ -70,7 +70,7 @@ TEST_F(LayoutTest, EveryPointReachesTheControlTheStackingOrderGivesIt)
     EXPECT_EQ(controlUnder(at::backOverCounter), Control::Back);
     EXPECT_EQ(controlUnder(at::backOverAnswer), Control::Back);
     EXPECT_EQ(controlUnder(at::pictureOverAnswer), Control::Image2);
-    EXPECT_EQ(controlUnder({10, 20}), Control::Form1); // the band
+    EXPECT_EQ(controlUnder({10, 20}), Control::Form1);   // the band
     EXPECT_EQ(controlUnder({470, 300}), Control::Form1); // the oval
 }
 
@@ -149,7 +149,7 @@ TEST_F(LayoutTest, CarriageReturnsAndLineFeedsBothBreakLinesOnScreen)
         std::u16string_view text;
         int lines;
     } cases[] = {
-        {u"قال الشاعر", 1}, {u"قال\rالشاعر", 2}, {u"قال\nالشاعر", 2},
+        {u"قال الشاعر", 1},    {u"قال\rالشاعر", 2},       {u"قال\nالشاعر", 2},
         {u"قال\r\nالشاعر", 2}, {u"قال\rالشاعر\rقولا", 3},
     };
     for (const auto& c : cases) {

@@ -25,11 +25,11 @@ TEST(Pictures, TheButtonPicturesAreRunLengthEncodedPaletteBitmaps)
         const QByteArray bytes = file.readAll();
         ASSERT_GT(bytes.size(), 54) << path;
         EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-        EXPECT_EQ(le32(bytes, 14), 40u);                   // BITMAPINFOHEADER
-        EXPECT_EQ(le32(bytes, 18), 78u);                   // width
-        EXPECT_EQ(le32(bytes, 22), 71u);                   // height, bottom-up
-        EXPECT_EQ(le32(bytes, 28) & 0xFFFF, 8u);           // bits per pixel
-        EXPECT_EQ(le32(bytes, 30), 1u);                    // BI_RLE8
+        EXPECT_EQ(le32(bytes, 14), 40u);         // BITMAPINFOHEADER
+        EXPECT_EQ(le32(bytes, 18), 78u);         // width
+        EXPECT_EQ(le32(bytes, 22), 71u);         // height, bottom-up
+        EXPECT_EQ(le32(bytes, 28) & 0xFFFF, 8u); // bits per pixel
+        EXPECT_EQ(le32(bytes, 30), 1u);          // BI_RLE8
         // The uniform palette: 8 red, 8 green and 4 blue levels.
         const int palette = 14 + 40;
         for (int i : {0, 37, 200, 255}) {
@@ -83,12 +83,14 @@ TEST(Pictures, OurDecoderReadsThePicturesAsQtsOwnReaderDoes)
     }
     // The icon, against Qt's ICO plug-in and against the PNG made from the same pixels.
     const QImage icon = decodeIcon(bytesOf(QStringLiteral(":/icon/zarvona.ico")));
-    const QImage byQt = QImage(QStringLiteral(":/icon/zarvona.ico")).convertToFormat(QImage::Format_ARGB32);
+    const QImage byQt =
+        QImage(QStringLiteral(":/icon/zarvona.ico")).convertToFormat(QImage::Format_ARGB32);
     if (byQt.isNull())
         GTEST_SKIP() << "Qt's ICO plug-in is not installed";
     EXPECT_TRUE(samePixels(icon, byQt));
-    EXPECT_TRUE(samePixels(icon, QImage(QStringLiteral(ZARVONA_SOURCE_DIR "/assets/icon/zarvona.png"))
-                                     .convertToFormat(QImage::Format_ARGB32)));
+    EXPECT_TRUE(
+        samePixels(icon, QImage(QStringLiteral(ZARVONA_SOURCE_DIR "/assets/icon/zarvona.png"))
+                             .convertToFormat(QImage::Format_ARGB32)));
 }
 
 TEST(Pictures, DamagedFilesDecodeToNothingRatherThanCrash)
@@ -96,7 +98,9 @@ TEST(Pictures, DamagedFilesDecodeToNothingRatherThanCrash)
     for (const char* path : {":/pictures/answer_rest.bmp", ":/icon/zarvona.ico"}) {
         const QByteArray whole = bytesOf(QString::fromLatin1(path));
         const bool bmp = whole.startsWith("BM");
-        auto decode = [&](const QByteArray& bytes) { return bmp ? decodeBmp(bytes) : decodeIcon(bytes); };
+        auto decode = [&](const QByteArray& bytes) {
+            return bmp ? decodeBmp(bytes) : decodeIcon(bytes);
+        };
         ASSERT_FALSE(decode(whole).isNull()) << path;
         for (qsizetype length = 0; length < whole.size(); length += 7)
             decode(whole.left(length)); // must neither crash nor read past the end

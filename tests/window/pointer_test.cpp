@@ -96,7 +96,7 @@ TEST_F(PointerTest, MovementWithAButtonHeldActsAsMovementWithout)
 }
 
 class UpdateCounter : public QObject {
-public:
+  public:
     int updates = 0;
     bool eventFilter(QObject*, QEvent* event) override
     {

@@ -11,11 +11,11 @@ namespace zarvona {
 void WindowTest::SetUp()
 {
     form = std::make_unique<QtForm>(cues);
-    form->setMessagePresenter([this](QWidget*, const QString& title, const QString& text,
-                                     int style) {
-        messages.push_back({title, text, style});
-        return 1;
-    });
+    form->setMessagePresenter(
+        [this](QWidget*, const QString& title, const QString& text, int style) {
+            messages.push_back({title, text, style});
+            return 1;
+        });
     wireEvents(*form);
     form->fire(Control::Form1, Event::Load);
     form->window()->show();

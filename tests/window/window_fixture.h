@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QTest>
 #include <QPoint>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@
 namespace zarvona {
 
 class WindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

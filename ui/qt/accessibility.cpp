@@ -24,10 +24,8 @@ QString buttonName(Control control)
 }
 
 class AccessibleText final : public QAccessibleWidget {
-public:
-    explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+  public:
+    explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -38,7 +36,7 @@ public:
 };
 
 class AccessibleButton final : public QAccessibleWidget {
-public:
+  public:
     explicit AccessibleButton(ControlWidget* button)
         : QAccessibleWidget(button, QAccessible::Button)
     {
@@ -65,7 +63,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     Q_UNUSED(className);
     if (auto* label = dynamic_cast<TextLabel*>(object))
         return new AccessibleText(label);
-    if (dynamic_cast<GlyphLabel*>(object) != nullptr || dynamic_cast<PictureBox*>(object) != nullptr)
+    if (dynamic_cast<GlyphLabel*>(object) != nullptr ||
+        dynamic_cast<PictureBox*>(object) != nullptr)
         return new AccessibleButton(static_cast<ControlWidget*>(object));
     return nullptr;
 }

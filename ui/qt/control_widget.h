@@ -12,7 +12,7 @@ namespace zarvona {
 class QtForm;
 
 class ControlWidget : public QWidget {
-public:
+  public:
     ControlWidget(Control control, QtForm& form, QWidget* parent);
 
     Control control() const { return m_control; }
@@ -20,12 +20,12 @@ public:
     // What pressing it through assistive technology does: see QtForm::activate.
     void activate();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Control m_control;
     QtForm& m_form;
     bool m_pressed = false;

@@ -9,17 +9,17 @@
 namespace zarvona {
 
 class Decoration final : public QWidget {
-public:
+  public:
     Decoration(const ControlDefinition& definition, QWidget* parent);
 
     // Where the decoration lies in the client area, in pixels: a line's box is its two end
     // points widened by its thickness.
     static QRect pixelRect(const ControlDefinition& definition);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const ControlDefinition& m_definition;
 };
 

@@ -7,7 +7,7 @@ namespace zarvona {
 namespace {
 
 class Reader {
-public:
+  public:
     explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
 
     bool has(qsizetype at, qsizetype count) const
@@ -25,7 +25,7 @@ public:
                                          static_cast<std::uint32_t>(u16(at + 2)) << 16);
     }
 
-private:
+  private:
     const QByteArray& m_bytes;
 };
 
@@ -54,8 +54,8 @@ bool readHeader(const Reader& r, qsizetype at, Header& h)
     if (h.colours == 0 && h.bits <= 8)
         h.colours = 1 << h.bits;
     h.palette = at + r.i32(at);
-    return h.width > 0 && h.width <= 4096 && h.height > 0 && h.height <= 8192 &&
-           h.colours >= 0 && h.colours <= 256 && r.has(h.palette, 4 * qsizetype(h.colours));
+    return h.width > 0 && h.width <= 4096 && h.height > 0 && h.height <= 8192 && h.colours >= 0 &&
+           h.colours <= 256 && r.has(h.palette, 4 * qsizetype(h.colours));
 }
 
 QList<QRgb> paletteOf(const Reader& r, const Header& h)

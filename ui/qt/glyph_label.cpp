@@ -54,8 +54,7 @@ QPainterPath glyphPath(Glyph glyph, double em)
 }
 
 GlyphLabel::GlyphLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent)
-    : ControlWidget(definition.control, form, parent),
-      m_caption(definition.caption),
+    : ControlWidget(definition.control, form, parent), m_caption(definition.caption),
       m_colour(definition.foreColor),
       m_path(glyphPath(definition.glyph, pixelSizeOf(definition.font.points)))
 {

@@ -14,7 +14,7 @@
 namespace zarvona {
 
 class GlyphLabel final : public ControlWidget {
-public:
+  public:
     GlyphLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent);
 
     const std::u16string& caption() const { return m_caption; }
@@ -22,10 +22,10 @@ public:
     Colour foreColor() const { return m_colour; }
     void setForeColor(Colour colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::u16string m_caption;
     Colour m_colour;
     QPainterPath m_path;

@@ -14,7 +14,7 @@
 namespace zarvona {
 
 class NumberList final : public QListWidget {
-public:
+  public:
     NumberList(const ControlDefinition& definition, QWidget* parent);
 
     void onPick(std::function<void()> pick) { m_pick = std::move(pick); }
@@ -25,10 +25,10 @@ public:
     Colour foreColor() const { return m_colour; }
     void setForeColor(Colour colour);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void pickIfSelected();
 
     Colour m_colour;

@@ -7,16 +7,16 @@
 namespace zarvona {
 
 class PictureBox final : public ControlWidget {
-public:
+  public:
     PictureBox(Control control, QtForm& form, QWidget* parent);
 
     const PictureRef& picture() const { return m_picture; }
     void setPicture(PictureRef picture);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     PictureRef m_picture;
 };
 

@@ -22,17 +22,17 @@ namespace {
 
 // The top-level widget: the white client area, whose own pointer movement is the window's.
 class FormWindow final : public QWidget {
-public:
+  public:
     explicit FormWindow(QtForm& form) : m_form(form) { setMouseTracking(true); }
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override
     {
         event->accept();
         m_form.fire(Control::Form1, Event::MouseMove);
     }
 
-private:
+  private:
     QtForm& m_form;
 };
 
@@ -60,9 +60,7 @@ QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(
 QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
-    : m_definition(definition),
-      m_cues(cues),
-      m_window(std::make_unique<FormWindow>(*this)),
+    : m_definition(definition), m_cues(cues), m_window(std::make_unique<FormWindow>(*this)),
       m_presenter(showMessageBox)
 {
     installAccessibility();
@@ -112,8 +110,10 @@ void QtForm::build()
         s.widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
         s.widget->setVisible(d.visible);
     }
-    pictureBox(Control::Image4)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
-    pictureBox(Control::Image3)->setPicture(loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
+    pictureBox(Control::Image4)
+        ->setPicture(loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
+    pictureBox(Control::Image3)
+        ->setPicture(loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
 }
 
 void QtForm::fire(Control control, Event event)

@@ -25,16 +25,16 @@ class PictureBox;
 
 // A picture object of the real window.
 class QtPicture final : public Picture {
-public:
+  public:
     explicit QtPicture(QPixmap pixmap) : m_pixmap(std::move(pixmap)) {}
     const QPixmap& pixmap() const { return m_pixmap; }
 
-private:
+  private:
     QPixmap m_pixmap;
 };
 
 class QtForm final : public Form {
-public:
+  public:
     using EventSink = std::function<void(Control, Event)>;
     // Shows a modal box over the window and returns the button that closed it.
     using MessagePresenter =
@@ -77,7 +77,7 @@ public:
     void playCue(std::string_view fileName) override;
     int msgBox(std::u16string_view prompt, int style) override;
 
-private:
+  private:
     // Each control's widget, and the same widget by its kind (null where it is of another).
     struct Slot {
         QWidget* widget = nullptr;

@@ -20,10 +20,8 @@ QString displayTextOf(std::u16string_view caption)
 }
 
 TextLabel::TextLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent)
-    : ControlWidget(definition.control, form, parent),
-      m_caption(definition.caption),
-      m_display(displayTextOf(definition.caption)),
-      m_colour(definition.foreColor)
+    : ControlWidget(definition.control, form, parent), m_caption(definition.caption),
+      m_display(displayTextOf(definition.caption)), m_colour(definition.foreColor)
 {
     setFont(fontFor(definition.font, definition.rightToLeft));
     m_option.setAlignment((definition.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

@@ -18,7 +18,7 @@ namespace zarvona {
 struct ControlDefinition;
 
 class TextLabel final : public ControlWidget {
-public:
+  public:
     TextLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent);
 
     const std::u16string& caption() const { return m_caption; }
@@ -29,10 +29,10 @@ public:
     // The caption as it is laid out: every kind of line break made one.
     const QString& displayText() const { return m_display; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     // Shaping Arabic is the costly part of painting, so the laid-out text is kept until the
     // caption changes, and made only when the label is next painted (a hidden answer never is).
     const QTextLayout& layout();
