@@ -1,11 +1,15 @@
 #include "window_fixture.h"
 
 #include "app/about.h"
+#include "app/event_table.h"
+#include "app/form_load.h"
 #include "random_points.h"
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
+#include "ui/memory_form.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
+#include "ui/runtime_error.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -249,6 +253,50 @@ TEST_F(BrowseTest, ScreenReadersSeeNamedButtonsThatPressLikeClicksAndTheRiddleTe
     QTest::keyClick(list, Qt::Key_Return);
     expectShowing(*form, 1);
     EXPECT_FALSE(form->visible(Control::List1));
+}
+
+} // namespace
+} // namespace zarvona
+
+namespace zarvona {
+namespace {
+
+// The same random session of moves and clicks, given to the real window through Qt's routing
+// and to the in-memory model through the definition's routing, leaves both in the same state
+// after every step.
+TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
+{
+    MemoryForm model;
+    Form_Load(model);
+    const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
+    auto state = [](const Form& f) {
+        std::vector<std::string> s;
+        for (Control c : {Control::Label1, Control::Label2, Control::Label5})
+            s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
+        for (Control c : {Control::Label2, Control::List1})
+            s.push_back(f.visible(c) ? "shown" : "hidden");
+        for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
+            s.push_back(std::to_string(f.foreColor(c)));
+        s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
+        return s;
+    };
+    std::mt19937 random(23);
+    for (int step = 0; step < 400; ++step) {
+        const auto [x, y] = randomPoint(random);
+        const bool isClick = random() % 4 == 0;
+        moveTo({x, y});
+        raiseEvent(model,
+                   controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
+                   Event::MouseMove, fail);
+        const Control target = controlUnder({x, y});
+        if (isClick && target != Control::About && target != Control::List1) {
+            QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
+            QApplication::processEvents();
+            raiseEvent(model, target, Event::Click, fail);
+        }
+        ASSERT_EQ(state(*form), state(model)) << "step " << step << " at " << x << "," << y;
+    }
+    EXPECT_GT(model.cues().size(), 10u); // the session really did browse and reveal
 }
 
 } // namespace
