@@ -281,9 +281,9 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
         return s;
     };
     std::mt19937 random(23);
-    for (int step = 0; step < 400; ++step) {
+    for (int step = 0; step < 1000; ++step) {
         const auto [x, y] = randomPoint(random);
-        const bool isClick = random() % 4 == 0;
+        const bool isClick = random() % 3 == 0;
         moveTo({x, y});
         raiseEvent(model,
                    controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
