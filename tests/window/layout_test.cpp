@@ -251,3 +251,21 @@ TEST_F(LayoutTest, ThePinnedFacesHoldEveryCharacterTheyShow)
 
 } // namespace
 } // namespace zarvona
+
+namespace zarvona {
+namespace {
+
+TEST(Fonts, AMissingPinnedFaceKeepsTheFallbacksSoArabicStillShows)
+{
+    const QFont missing = pinnedFont({QStringLiteral("No Such Face Anywhere")}, 19, 700);
+    EXPECT_FALSE(missing.styleStrategy() & QFont::NoFontMerging);
+    EXPECT_TRUE(QFontMetrics(missing).inFont(QChar(u'\u0644')) ||
+                QFontDatabase::families(QFontDatabase::Arabic).isEmpty());
+    if (QFontDatabase::hasFamily(QStringLiteral("Amiri"))) {
+        const QFont present = pinnedFont({QStringLiteral("Amiri")}, 19, 700);
+        EXPECT_TRUE(present.styleStrategy() & QFont::NoFontMerging);
+    }
+}
+
+} // namespace
+} // namespace zarvona

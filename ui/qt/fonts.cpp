@@ -1,5 +1,7 @@
 #include "ui/qt/fonts.h"
 
+#include <QFontDatabase>
+
 #include <cmath>
 
 namespace zarvona {
@@ -22,17 +24,24 @@ QStringList familiesFor(std::string_view face, bool arabicText)
 
 int pixelSizeOf(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
-QFont fontFor(const FontSpec& wanted, bool arabicText)
+QFont pinnedFont(const QStringList& families, int pixelSize, int weight)
 {
     QFont font;
-    const QStringList families = familiesFor(wanted.face, arabicText);
     font.setFamilies(families);
-    font.setPixelSize(pixelSizeOf(wanted.points));
-    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
-    // A face that has every character needed is asked for alone, sparing a fallback search.
-    if (families.size() == 1)
+    font.setPixelSize(pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    // A single pinned face holds every character it is asked for, so it is asked for alone,
+    // sparing a fallback search; if it is missing, the fallbacks must stay, or Arabic would
+    // come out as boxes in whatever face stands in.
+    if (families.size() == 1 && QFontDatabase::hasFamily(families.front()))
         font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+QFont fontFor(const FontSpec& wanted, bool arabicText)
+{
+    return pinnedFont(familiesFor(wanted.face, arabicText), pixelSizeOf(wanted.points),
+                      wanted.weight);
 }
 
 } // namespace zarvona

@@ -16,6 +16,9 @@ namespace zarvona {
 // arabicText: the label shows Arabic (it reads right to left), not digits alone.
 QFont fontFor(const FontSpec& wanted, bool arabicText);
 
+// A font of the given families (first choice first), size and weight.
+QFont pinnedFont(const QStringList& families, int pixelSize, int weight);
+
 // The families asked for, first choice first.
 QStringList familiesFor(std::string_view face, bool arabicText);
 
