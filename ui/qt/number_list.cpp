@@ -8,12 +8,6 @@
 
 namespace zarvona {
 
-namespace {
-
-constexpr int RowHeight = 13;
-
-} // namespace
-
 NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     : QListWidget(parent), m_colour(definition.foreColor)
 {
@@ -37,8 +31,10 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     for (int i = 1; i <= definition.listItemCount; ++i)
         numbers.append(QString::number(i));
     addItems(numbers);
+    // The rows share the list's height inside its one-pixel border: five rows of 13 pixels.
+    const int rowHeight = (inPixels(definition.rect).height - 2) / definition.listVisibleRows;
     for (int i = 0; i < count(); ++i)
-        item(i)->setSizeHint(QSize(0, RowHeight));
+        item(i)->setSizeHint(QSize(0, rowHeight));
 
     connect(this, &QAbstractItemView::clicked, this, [this] { pickIfSelected(); });
 }
