@@ -62,9 +62,9 @@ bool raiseEvent(Form& form, Control control, Event event, const ErrorReport& rep
     } catch (const RuntimeError& error) {
         report(error);
     } catch (const std::bad_alloc&) {
-        report(RuntimeError(7, "Out of memory"));
+        report(RuntimeError(OutOfMemory, "Out of memory"));
     } catch (const std::exception& error) {
-        report(RuntimeError(51, std::string("Internal error: ") + error.what()));
+        report(RuntimeError(InternalError, std::string("Internal error: ") + error.what()));
     }
     return false;
 }

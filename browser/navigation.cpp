@@ -1,8 +1,10 @@
 // Next, Back and a pick in the number list. Each move starts the click cue, hides the answer,
-// rewrites the counter text and shows the riddle it now names. The counter wraps from 100 to 1
-// and from 1 to 100, and only there: the tests are exact equalities, not range clamps.
+// rewrites the counter text and shows the riddle it now names. The counter wraps from the last
+// riddle (100) to 1 and from 1 to the last, and only there: the tests are exact equalities, not
+// range clamps.
 #include "browser/handlers.h"
 
+#include "riddles/riddle_count.h"
 #include "riddles/show_riddle.h"
 #include "ui/conversions.h"
 #include "ui/form.h"
@@ -13,31 +15,27 @@ namespace {
 
 constexpr std::string_view ClickCue = "click.wav";
 
+// The riddle after the last is the first, and the one before the first is the last.
+static_assert(RiddleCount >= 2, "a book of one riddle has nowhere to move");
+
+// Next and Back differ only in the direction of the step and where the counter wraps.
+void step(Form& form, double wrapsAt, std::int16_t wrapsTo, double delta)
+{
+    form.playCue(ClickCue);
+    form.setVisible(Control::Label2, false);
+    const double n = textToNumber(form.caption(Control::Label5));
+    if (n == wrapsAt)
+        form.setCaption(Control::Label5, integerToText(wrapsTo));
+    else
+        form.setCaption(Control::Label5, numberToText(n + delta));
+    ShowRiddle(form);
+}
+
 } // namespace
 
-void Next1_Click(Form& form)
-{
-    form.playCue(ClickCue);
-    form.setVisible(Control::Label2, false);
-    const double n = textToNumber(form.caption(Control::Label5));
-    if (n == 100)
-        form.setCaption(Control::Label5, integerToText(1));
-    else
-        form.setCaption(Control::Label5, numberToText(n + 1));
-    ShowRiddle(form);
-}
+void Next1_Click(Form& form) { step(form, RiddleCount, 1, +1); }
 
-void Back_Click(Form& form)
-{
-    form.playCue(ClickCue);
-    form.setVisible(Control::Label2, false);
-    const double n = textToNumber(form.caption(Control::Label5));
-    if (n == 1)
-        form.setCaption(Control::Label5, integerToText(100));
-    else
-        form.setCaption(Control::Label5, numberToText(n - 1));
-    ShowRiddle(form);
-}
+void Back_Click(Form& form) { step(form, 1, RiddleCount, -1); }
 
 void List1_Click(Form& form)
 {

@@ -1,7 +1,9 @@
 // Build tool: turns riddles/catalogue.json into the C++ table RiddleCatalogue. It checks the
-// file's shape (100 entries numbered 1 to 100, non-empty texts) and fails the build otherwise;
-// the content rules are checked by the test suite. Texts are written as \u escapes, so the
-// generated source is plain ASCII whatever the compiler's source character set.
+// file's shape (RiddleCount entries numbered from 1, non-empty texts) and fails the build
+// otherwise; the content rules are checked by the test suite. Texts are written as \u escapes, so
+// the generated source is plain ASCII whatever the compiler's source character set.
+#include "riddles/riddle_count.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,8 +50,10 @@ int main(int argc, char** argv)
                         .arg(in.fileName(), error.errorString())
                         .arg(error.offset));
     const QJsonArray entries = document.array();
-    if (!document.isArray() || entries.size() != 100)
-        return fail(QStringLiteral("%1: want an array of exactly 100 entries").arg(in.fileName()));
+    if (!document.isArray() || entries.size() != zarvona::RiddleCount)
+        return fail(QStringLiteral("%1: want an array of exactly %2 entries")
+                        .arg(in.fileName())
+                        .arg(zarvona::RiddleCount));
 
     QString body;
     for (int i = 0; i < entries.size(); ++i) {

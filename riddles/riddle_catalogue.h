@@ -1,6 +1,8 @@
-// RiddleCatalogue: the book's 100 riddles, fixed when the program is built. The table itself is
+// RiddleCatalogue: the book's riddles, numbered 1 to RiddleCount, fixed when the program is built. The table itself is
 // generated from riddles/catalogue.json; nothing is read at run time.
 #pragma once
+
+#include "riddles/riddle_count.h"
 
 #include <array>
 #include <string_view>
@@ -12,8 +14,6 @@ struct RiddleEntry {
     std::u16string_view question;
     std::u16string_view answer;
 };
-
-inline constexpr int RiddleCount = 100;
 
 extern const std::array<RiddleEntry, RiddleCount> RiddleCatalogue;
 

@@ -10,22 +10,22 @@ namespace zarvona {
 
 // Form1 is the window itself; the others follow the stacking order, front to back.
 enum class Control {
-    Form1,
-    List1,
-    Line2,
-    Line1,
-    Label1,
-    Shape2,
-    About,
-    Image4,
-    Image3,
-    Image2,
-    Label4,
-    Next1,
-    Back,
-    Label2,
-    Label5,
-    Shape1,
+    Form1,  // the window itself
+    List1,  // the pop-up list of riddle numbers
+    Line2,  // the rule under the question band
+    Line1,  // the rule along the top edge
+    Label1, // the question
+    Shape2, // the cross-hatched band behind the question
+    About,  // the About button (a target glyph)
+    Image4, // hidden holder of the reveal button's resting picture
+    Image3, // hidden holder of the reveal button's hover picture
+    Image2, // the reveal button (the picture الجواب)
+    Label4, // the list opener (a disc with an arrow pointing up)
+    Next1,  // the Next button (an arrow pointing left)
+    Back,   // the Back button (an arrow pointing right)
+    Label2, // the answer, hidden until revealed
+    Label5, // the counter: the current riddle number
+    Shape1, // the oval behind the counter
 };
 inline constexpr int ControlCount = 16;
 

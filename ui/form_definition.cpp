@@ -1,16 +1,18 @@
 #include "ui/form_definition.h"
 
+#include "riddles/riddle_count.h"
+
 #include <cassert>
 
 namespace zarvona {
 
 namespace {
 
-constexpr FontSpec QuestionFont{"Simplified Arabic", 14.25, 700, 178};
-constexpr FontSpec AnswerFont{"Tahoma", 12, 400, 178};
-constexpr FontSpec CounterFont{"Tahoma", 27.75, 400, 178};
-constexpr FontSpec SymbolFont{"Wingdings", 20.25, 400, 2};
-constexpr FontSpec DialogFont{"MS Sans Serif", 8, 400, 0};
+constexpr FontSpec QuestionFont{"Simplified Arabic", 14.25, 700};
+constexpr FontSpec AnswerFont{"Tahoma", 12, 400};
+constexpr FontSpec CounterFont{"Tahoma", 27.75, 400};
+constexpr FontSpec SymbolFont{"Wingdings", 20.25, 400};
+constexpr FontSpec DialogFont{"MS Sans Serif", 8, 400};
 
 constexpr Colour White = 0xFFFFFF;
 constexpr Colour RuleGrey = 0xE0E0E0;
@@ -66,7 +68,7 @@ constexpr ControlDefinition rule(Control control, TwipsRect ends)
 constexpr std::array<ControlDefinition, 15> Controls = {{
     {.control = Control::List1, .kind = ControlKind::ListBox, .rect = {5835, 2145, 615, 1005},
      .font = DialogFont, .foreColor = TextBlue, .backColor = White, .rightToLeft = true,
-     .visible = false, .listItemCount = 100, .listVisibleRows = 5},
+     .visible = false, .listItemCount = RiddleCount, .listVisibleRows = 5},
     rule(Control::Line2, {30, 2460, 7125 - 30, 0}),
     rule(Control::Line1, {0, 0, 6000, 0}),
     textLabel(Control::Label1, {480, 570, 6255, 1875}, u"", QuestionFont, true, true),
@@ -85,6 +87,8 @@ constexpr std::array<ControlDefinition, 15> Controls = {{
      .foreColor = OvalBlue, .shape = ShapeKind::Oval, .fill = FillStyle::Solid},
 }};
 // clang-format on
+static_assert(Controls[0].control == Control::List1 && Controls[0].listItemCount == RiddleCount,
+              "the number list offers every riddle of the book, and no other number");
 
 constexpr FormDefinition Form1{
     .caption = u"Zarvona",

@@ -31,7 +31,6 @@ struct FontSpec {
     std::string_view face;
     double points = 0;
     int weight = 400;
-    int charset = 0;
 };
 
 struct ControlDefinition {

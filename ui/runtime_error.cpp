@@ -9,16 +9,16 @@ RuntimeError::RuntimeError(int number, const std::string& description)
 
 RuntimeError RuntimeError::invalidProcedureCall()
 {
-    return {5, "Invalid procedure call or argument"};
+    return {InvalidProcedureCall, "Invalid procedure call or argument"};
 }
 
-RuntimeError RuntimeError::overflow() { return {6, "Overflow"}; }
+RuntimeError RuntimeError::overflow() { return {Overflow, "Overflow"}; }
 
-RuntimeError RuntimeError::typeMismatch() { return {13, "Type mismatch"}; }
+RuntimeError RuntimeError::typeMismatch() { return {TypeMismatch, "Type mismatch"}; }
 
 RuntimeError RuntimeError::notSupported()
 {
-    return {438, "Object doesn't support this property or method"};
+    return {NotSupported, "Object doesn't support this property or method"};
 }
 
 } // namespace zarvona

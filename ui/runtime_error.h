@@ -7,6 +7,16 @@
 
 namespace zarvona {
 
+// The run-time's error numbers that the program can meet.
+enum ErrorNumber : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    TypeMismatch = 13,
+    InternalError = 51,
+    NotSupported = 438, // no such property or method on the control
+};
+
 class RuntimeError : public std::runtime_error {
   public:
     RuntimeError(int number, const std::string& description);
@@ -14,10 +24,10 @@ class RuntimeError : public std::runtime_error {
     int number() const { return m_number; }
     std::string description() const { return what(); }
 
-    static RuntimeError invalidProcedureCall(); // 5
-    static RuntimeError overflow();             // 6
-    static RuntimeError typeMismatch();         // 13
-    static RuntimeError notSupported();         // 438: no such property or method on the control
+    static RuntimeError invalidProcedureCall();
+    static RuntimeError overflow();
+    static RuntimeError typeMismatch();
+    static RuntimeError notSupported();
 
   private:
     int m_number;

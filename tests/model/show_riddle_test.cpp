@@ -83,7 +83,7 @@ TEST(ShowRiddle, ACounterThatIsNoNumberRaisesTypeMismatchBeforeWritingAnything)
             ShowRiddle(form);
             ADD_FAILURE() << "no error";
         } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number(), 13);
+            EXPECT_EQ(error.number(), TypeMismatch);
         }
         EXPECT_TRUE(form.log().empty());
         EXPECT_EQ(form.caption(Control::Label1), before.question);
