@@ -1,3 +1,4 @@
+#include "riddles/riddle_count.h"
 #include "ui/conversions.h"
 #include "ui/runtime_error.h"
 
@@ -72,7 +73,7 @@ TEST(Conversions, NumberToTextGivesPlainDigitsForWholeNumbers)
 
 TEST(Conversions, EveryCounterValueSurvivesARoundTrip)
 {
-    for (int k = 1; k <= 100; ++k) {
+    for (int k = 1; k <= RiddleCount; ++k) {
         const std::u16string text = numberToText(k);
         EXPECT_EQ(textToNumber(text), k);
         EXPECT_EQ(text, toUtf16(std::to_string(k)));

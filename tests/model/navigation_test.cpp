@@ -34,8 +34,14 @@ TEST(Navigation, NextAndBackStepAndWrapOnlyAtTheEnds)
         void (*move)(Form&);
         int to;
     } cases[] = {
-        {1, Next1_Click, 2}, {41, Next1_Click, 42}, {99, Next1_Click, 100}, {100, Next1_Click, 1},
-        {2, Back_Click, 1},  {42, Back_Click, 41},  {100, Back_Click, 99},  {1, Back_Click, 100},
+        {1, Next1_Click, 2},
+        {41, Next1_Click, 42},
+        {RiddleCount - 1, Next1_Click, RiddleCount},
+        {RiddleCount, Next1_Click, 1},
+        {2, Back_Click, 1},
+        {42, Back_Click, 41},
+        {RiddleCount, Back_Click, RiddleCount - 1},
+        {1, Back_Click, RiddleCount},
     };
     for (const auto& c : cases) {
         MemoryForm form = formAt(c.from);
@@ -46,12 +52,12 @@ TEST(Navigation, NextAndBackStepAndWrapOnlyAtTheEnds)
     }
 }
 
-TEST(Navigation, AHundredStepsEitherWayComeBackToTheStart)
+TEST(Navigation, AWholeRoundEitherWayComesBackToTheStart)
 {
-    for (const int start : {1, 50, 100}) {
+    for (const int start : {1, 50, RiddleCount}) {
         for (void (*move)(Form&) : {Next1_Click, Back_Click}) {
             MemoryForm form = formAt(start);
-            for (int i = 0; i < 100; ++i) {
+            for (int i = 0; i < RiddleCount; ++i) {
                 move(form);
                 const std::u16string counter = form.caption(Control::Label5);
                 ASSERT_FALSE(counter.empty());
@@ -59,7 +65,7 @@ TEST(Navigation, AHundredStepsEitherWayComeBackToTheStart)
                 ASSERT_EQ(counter.find_first_not_of(u"0123456789"), std::u16string::npos);
             }
             expectShowing(form, start);
-            EXPECT_EQ(form.cues().size(), 100u);
+            EXPECT_EQ(form.cues().size(), static_cast<std::size_t>(RiddleCount));
         }
     }
 }
@@ -95,7 +101,7 @@ TEST(Navigation, APickJumpsToThePickedNumberAndClosesTheList)
 {
     const struct {
         int from, picked;
-    } cases[] = {{1, 100}, {100, 1}, {37, 37}, {5, 64}};
+    } cases[] = {{1, RiddleCount}, {RiddleCount, 1}, {37, 37}, {5, 64}};
     for (const auto& c : cases) {
         MemoryForm form = formAt(c.from);
         form.setVisible(Control::List1, true);

@@ -47,7 +47,7 @@ TEST(RandomSequence, TheBooksInvariantsHoldAfterEveryStep)
             }
             const std::u16string counter = form.caption(Control::Label5);
             const double n = std::stod(std::string(counter.begin(), counter.end()));
-            ASSERT_TRUE(n >= 1 && n <= 100 && n == static_cast<int>(n));
+            ASSERT_TRUE(n >= 1 && n <= RiddleCount && n == static_cast<int>(n));
             ASSERT_EQ(counter, toUtf16(std::to_string(static_cast<int>(n))));
             const RiddleEntry& entry = RiddleCatalogue[static_cast<std::size_t>(n) - 1];
             ASSERT_EQ(form.caption(Control::Label1), entry.question);
