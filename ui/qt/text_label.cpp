@@ -210,21 +210,23 @@ int TextLabel::layOut(qreal lineHeight)
         else
             baseline += lineHeight;
         Ink ink = place(0, width());
-        // Where the ink meets a control in front of the label, or overhangs its sides, the line
-        // takes the free stretch beside it and is centred there; a swash or a mark hanging past
-        // the line's ends narrows it until the ink stays inside. Narrower lines hold fewer
-        // glyphs, so their ink never reaches further than before.
+        // Where the ink meets a control in front of the label, the line takes the free stretch
+        // beside it and is centred there. A swash or a mark hanging past the line's ends moves
+        // the line over where the ink fits as it is, and narrows it where it does not; narrower
+        // lines hold fewer glyphs, so their ink never reaches further than before.
         if (ink.left != ink.right) {
             const auto [from, to] = freeStretch(width(), ink.top, ink.bottom, m_covers);
             int left = 0, right = width();
-            if (ink.left < from || ink.right > to) {
+            if ((ink.left < from || ink.right > to) && to - from < width()) {
                 left = from;
                 right = to;
                 ink = place(left, right);
             }
             for (int pass = 0; pass < 8 && (ink.left < from || ink.right > to); ++pass) {
-                left += std::max(0, from - ink.left);
-                right -= std::max(0, ink.right - to);
+                const int over = std::max(0, from - ink.left), under = std::max(0, ink.right - to);
+                const bool fits = ink.right - ink.left <= to - from;
+                left += fits ? over - under : over;
+                right += fits ? over - under : -under;
                 ink = place(left, right);
             }
             m_bounds |= QRect(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
