@@ -89,7 +89,9 @@ TEST_F(RepaintTest, AMoveRepaintsTheChangedTextsNotTheBand)
             << which;
 
         // Nothing stale: the screen holds what painting the whole window now gives.
-        const QImage onScreen = form->window()->screen()->grabWindow(form->window()->winId())
+        const QImage onScreen = form->window()
+                                    ->screen()
+                                    ->grabWindow(form->window()->winId())
                                     .toImage()
                                     .convertToFormat(QImage::Format_RGB32);
         const QImage afresh = grab().convertToFormat(QImage::Format_RGB32);

@@ -89,8 +89,8 @@ TEST_F(WindowTest, EveryRiddleFitsItsAreasClearOfTheControlsInFront)
                     fault("closer than " + std::to_string(BottomMargin) +
                           " pixels to the bottom edge, or past it");
                 for (const Control c : l.inFront) {
-                    const QRect near = rectOf(c).adjusted(-Clearance, -Clearance, Clearance,
-                                                          Clearance);
+                    const QRect near =
+                        rectOf(c).adjusted(-Clearance, -Clearance, Clearance, Clearance);
                     if (onWindow.intersects(near))
                         fault("runs under " + std::string(controlName(c)) + " " +
                               describe(rectOf(c)));

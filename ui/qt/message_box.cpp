@@ -11,15 +11,16 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace zarvona {
 
 namespace {
 
 bool hasArabicLetter(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.script() == QChar::Script_Arabic && c.isLetter();
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.script() == QChar::Script_Arabic && c.isLetter(); });
 }
 
 // A line that starts with no right-to-left letter (the e-mail address, the years) would be

@@ -61,8 +61,7 @@ Ink inkOf(const QTextLine& line)
         return {};
     // Smoothing shades every pixel a glyph's box touches.
     return {static_cast<int>(std::floor(left)), static_cast<int>(std::ceil(right)),
-            static_cast<int>(std::floor(top)), static_cast<int>(std::ceil(bottom)),
-            baseline - top};
+            static_cast<int>(std::floor(top)), static_cast<int>(std::ceil(bottom)), baseline - top};
 }
 
 // The widest stretch [first, second) of [0, width) that no cover, with its clearance, takes
