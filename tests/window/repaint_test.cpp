@@ -44,7 +44,7 @@ TEST_F(RepaintTest, AMoveRepaintsTheChangedTextsNotTheBand)
 {
     const auto boundsOf = [&](Control c) {
         auto* label = dynamic_cast<TextLabel*>(form->controlWidget(c));
-        return QRegion(label->textBounds().translated(rectOf(c).topLeft()));
+        return label->textArea().translated(rectOf(c).topLeft());
     };
     const struct {
         const char16_t* from;

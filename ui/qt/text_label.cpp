@@ -136,7 +136,7 @@ void TextLabel::setCaption(std::u16string_view caption)
 {
     if (caption == m_caption)
         return;
-    const QRect before = m_layout ? textBounds() : rect();
+    const QRegion before = m_layout ? textArea() : QRegion(rect());
     m_caption = caption;
     m_display = displayTextOf(caption);
     m_layout.reset();
@@ -152,21 +152,21 @@ void TextLabel::setForeColor(Colour colour)
     if (colour == m_colour)
         return;
     m_colour = colour;
-    repaintText(m_layout ? textBounds() : rect());
+    repaintText(m_layout ? textArea() : QRegion(rect()));
 }
 
-void TextLabel::repaintText(const QRect& before)
+void TextLabel::repaintText(const QRegion& before)
 {
     // A hidden label is laid out when it is next shown, and showing repaints it whole.
     if (!isVisible())
         return;
-    update(QRegion(before) | textBounds());
+    update(before | textArea());
 }
 
-QRect TextLabel::textBounds()
+QRegion TextLabel::textArea()
 {
     textLayout();
-    return m_bounds.adjusted(-1, -1, 1, 1);
+    return m_inked;
 }
 
 const QTextLayout& TextLabel::textLayout()
@@ -194,6 +194,7 @@ int TextLabel::layOut(qreal lineHeight)
 {
     m_layout->beginLayout();
     m_bounds = QRect();
+    m_inked = QRegion();
     qreal baseline = 0;
     int lines = 0;
     for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
@@ -228,7 +229,9 @@ int TextLabel::layOut(qreal lineHeight)
                 right += fits ? over - under : -under;
                 ink = place(left, right);
             }
-            m_bounds |= QRect(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+            const QRect inked(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+            m_bounds |= inked;
+            m_inked |= inked.adjusted(-1, -1, 1, 1);
         }
     }
     m_layout->endLayout();

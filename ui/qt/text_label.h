@@ -14,6 +14,7 @@
 #include "ui/qt/control_widget.h"
 
 #include <QRect>
+#include <QRegion>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -44,17 +45,17 @@ class TextLabel final : public ControlWidget {
     // caption changes, and made only when it is first needed (a hidden answer never is).
     const QTextLayout& textLayout();
 
-    // Where the laid-out text leaves ink, with a pixel to spare for smoothing, in the label's
-    // pixels: all that a change of caption or colour repaints, so that the band or the oval
-    // behind the label is redrawn only under the text.
-    QRect textBounds();
+    // Where the laid-out text's lines leave ink, with a pixel to spare, in the label's pixels:
+    // all that a change of caption or colour repaints, so that the band or the oval behind the
+    // label is redrawn only under the text.
+    QRegion textArea();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     int layOut(qreal lineHeight);
-    void repaintText(const QRect& before);
+    void repaintText(const QRegion& before);
 
     std::u16string m_caption;
     QString m_display;
@@ -63,7 +64,8 @@ class TextLabel final : public ControlWidget {
     qreal m_designedLineHeight;
     std::vector<QRect> m_covers;
     std::unique_ptr<QTextLayout> m_layout;
-    QRect m_bounds;
+    QRect m_bounds;  // the ink of all the lines
+    QRegion m_inked; // the ink of each line, a pixel wider all round
 };
 
 QString displayTextOf(std::u16string_view caption);
