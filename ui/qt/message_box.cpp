@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
@@ -42,7 +41,8 @@ bool installQtArabicTranslation()
     if (installed != nullptr)
         return true;
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // Named outright rather than found from a locale, which would try a file per candidate.
+    if (!translator->load(QStringLiteral("qtbase_ar"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator.get()))
         return false;
