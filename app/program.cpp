@@ -2,6 +2,7 @@
 
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
+#include "ui/qt/message_box.h"
 #include "ui/qt/qt_form.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     qInstallMessageHandler(defaultHandler);
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.Zarvona"));
+    installQtArabicTranslation(); // the program speaks Arabic only, whatever the locale
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
     QtForm form(*cues);

@@ -150,7 +150,8 @@ TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
         poll.stop();
         inspected = true;
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Zarvona"));
-        EXPECT_EQ(box->text(),
+        // The marks that set each line's reading order aside, the text as the handler built it.
+        EXPECT_EQ(QString(box->text()).remove(QChar(0x200F)),
                   QStringLiteral("إعداد وتصميم Koravel\nkoravel@example.org\n1422 - 2001"));
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->layoutDirection(), Qt::RightToLeft);

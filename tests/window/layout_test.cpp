@@ -165,7 +165,11 @@ TEST_F(LayoutTest, TheLongestQuestionWrapsInsideItsRectangle)
     form->setCaption(Control::Label1, RiddleCatalogue[96].question);
     const QImage image = grab();
     const QRect question = rectOf(Control::Label1);
-    EXPECT_GE(inkBands(image, question), 4);
+    // Set close enough that its lines' marks meet, so the lines are counted, not the ink bands.
+    auto* label = dynamic_cast<TextLabel*>(form->controlWidget(Control::Label1));
+    ASSERT_NE(label, nullptr);
+    EXPECT_GE(label->textLayout().lineCount(), 4);
+    EXPECT_GE(inkBands(image, question), 1);
     // Nothing spills past the label's sides into the band's margins.
     EXPECT_EQ(countColour(image, QRect(0, 40, 30, 120), toQColor(HotForeColor), 60), 0);
 }

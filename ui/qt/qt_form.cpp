@@ -92,7 +92,8 @@ void QtForm::build()
             if (d.glyph != Glyph::None)
                 s.widget = s.glyph = new GlyphLabel(d, *this, &window);
             else
-                s.widget = s.text = new TextLabel(d, *this, &window);
+                s.widget = s.text =
+                    new TextLabel(d, coversOf(m_definition, d.control), *this, &window);
             break;
         case ControlKind::Image:
             s.widget = s.picture = new PictureBox(d.control, *this, &window);

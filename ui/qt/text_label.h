@@ -2,24 +2,36 @@
 // down, word-wrapped, each line centred, clipped at the bottom, with nothing painted behind
 // it. A CR, an LF or a CR LF pair starts a new line on screen; the caption keeps them as
 // written.
+//
+// The lines are set by the label itself, not by the face: one line lies below the last by the
+// height the layout was drawn for (the faces standing in for the designed ones are much taller),
+// a text with more lines than that spacing holds is set closer rather than cut off, as long as
+// its lines stay a full em apart, and a line whose ink would run under a control stacked in front
+// of the label is given only the stretch of the width that the control leaves free, and is
+// centred in it.
 #pragma once
 
 #include "ui/qt/control_widget.h"
 
+#include <QRect>
+#include <QRegion>
 #include <QTextLayout>
 #include <QTextOption>
 
 #include <memory>
-
 #include <string>
+#include <vector>
 
 namespace zarvona {
 
 struct ControlDefinition;
+struct FormDefinition;
 
 class TextLabel final : public ControlWidget {
   public:
-    TextLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent);
+    // covers: the rectangles, in the label's own pixels, of the controls that lie in front of it.
+    TextLabel(const ControlDefinition& definition, std::vector<QRect> covers, QtForm& form,
+              QWidget* parent);
 
     const std::u16string& caption() const { return m_caption; }
     void setCaption(std::u16string_view caption);
@@ -29,21 +41,38 @@ class TextLabel final : public ControlWidget {
     // The caption as it is laid out: every kind of line break made one.
     const QString& displayText() const { return m_display; }
 
+    // Shaping Arabic is the costly part of painting, so the laid-out text is kept until the
+    // caption changes, and made only when it is first needed (a hidden answer never is).
+    const QTextLayout& textLayout();
+
+    // Where the laid-out text's lines leave ink, with a pixel to spare, in the label's pixels:
+    // all that a change of caption or colour repaints, so that the band or the oval behind the
+    // label is redrawn only under the text.
+    QRegion textArea();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // Shaping Arabic is the costly part of painting, so the laid-out text is kept until the
-    // caption changes, and made only when the label is next painted (a hidden answer never is).
-    const QTextLayout& layout();
+    int layOut(qreal lineHeight);
+    void repaintText(const QRegion& before);
 
     std::u16string m_caption;
     QString m_display;
     Colour m_colour;
     QTextOption m_option;
+    qreal m_designedLineHeight;
+    std::vector<QRect> m_covers;
     std::unique_ptr<QTextLayout> m_layout;
+    QRect m_bounds;  // the ink of all the lines
+    QRegion m_inked; // the ink of each line, a pixel wider all round
 };
 
 QString displayTextOf(std::u16string_view caption);
+
+// The rectangles of the controls in front of the given label that overlap it or come within
+// reach of its text: the visible labels and pictures stacked above it (the number list is a
+// pop-up and covers what it likes while it is open), in the label's own pixels.
+std::vector<QRect> coversOf(const FormDefinition& form, Control label);
 
 } // namespace zarvona
