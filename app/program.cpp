@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/command_line.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
 #include "ui/qt/qt_form.h"
@@ -44,6 +45,7 @@ namespace zarvona {
 
 int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown)
 {
+    answerCommandLine(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -57,7 +59,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QApplication application(qtArgc, qtArgv);
     qInstallMessageHandler(defaultHandler);
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.Zarvona"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.zarvona"));
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
     QtForm form(*cues);

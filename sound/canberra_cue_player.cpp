@@ -143,7 +143,7 @@ class CanberraCuePlayer final : public CuePlayer {
             return false;
         }
         ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Zarvona", CA_PROP_APPLICATION_ID,
-                              "org.zarvona.Zarvona", nullptr);
+                              "org.zarvona.zarvona", nullptr);
         if (ca.contextOpen(context) != CA_SUCCESS) {
             ca.contextDestroy(context);
             context = nullptr;

@@ -73,8 +73,11 @@ void QtForm::build()
 {
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
-    window.setWindowIcon(
-        QIcon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico"))))));
+    // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
+    QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
+    for (int size : {16, 24, 48, 64})
+        icon.addFile(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size), QSize(size, size));
+    window.setWindowIcon(icon);
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
