@@ -5,6 +5,9 @@
 #   share/icons/hicolor/*/apps            the icon at seven sizes and as SVG
 #   share/doc/zarvona/copyright           the licences, in Debian's machine-readable format
 
+# Installing needs only the program built, not the tests and benchmarks.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(ZARVONA_APP_ID org.zarvona.zarvona)
 set(ZARVONA_HOMEPAGE https://example.org/zarvona/)
 
