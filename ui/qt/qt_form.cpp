@@ -46,7 +46,10 @@ PictureRef loadPicture(const QString& path)
 {
     const QImage image = decodeBmp(resource(path));
     Q_ASSERT_X(!image.isNull(), "loadPicture", "the button pictures are built in");
-    return std::make_shared<QtPicture>(QPixmap::fromImage(image));
+    QString sharper = path;
+    sharper.replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+    return std::make_shared<QtPicture>(QPixmap::fromImage(image),
+                                       QFile::exists(sharper) ? sharper : QString());
 }
 
 float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
