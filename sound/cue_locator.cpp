@@ -12,8 +12,9 @@ std::vector<std::string> cueFolders(const std::string& currentDirectory,
 {
     std::vector<std::string> folders{currentDirectory};
     if (!executableDirectory.empty())
-        folders.push_back(
-            (fs::path(executableDirectory) / ".." / "share" / "zarvona").lexically_normal().string());
+        folders.push_back((fs::path(executableDirectory) / ".." / "share" / "zarvona")
+                              .lexically_normal()
+                              .string());
     return folders;
 }
 

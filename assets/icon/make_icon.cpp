@@ -187,7 +187,6 @@ QImage iconImage()
     return image;
 }
 
-
 // ---- the same picture as shapes ----------------------------------------------
 // In the pixel map's own 32-unit square, so the drawn icon keeps its layout at every size.
 
@@ -245,8 +244,18 @@ std::vector<Layer> iconLayers()
         {polygon({neck + across, top + across, top - across, neck - across}), blue, black, 0.8},
         {polygon({neck, top}, false), {}, navy, 0.7},
         {polygon({tip, neck + across * 1.2, neck - across * 1.2}), aqua, black, 0.8},
-        {polygon({{32, 16.8}, {25.5, 17.2}, {21.5, 18.2}, {18.5, 19.6}, {15, 20.6}, {12.4, 22},
-                  {10.4, 23.6}, {8.6, 25.8}, {8.4, 27.6}, {10.4, 29.6}, {13, 31.2}, {32, 31.2}}),
+        {polygon({{32, 16.8},
+                  {25.5, 17.2},
+                  {21.5, 18.2},
+                  {18.5, 19.6},
+                  {15, 20.6},
+                  {12.4, 22},
+                  {10.4, 23.6},
+                  {8.6, 25.8},
+                  {8.4, 27.6},
+                  {10.4, 29.6},
+                  {13, 31.2},
+                  {32, 31.2}}),
          white, black, 0.9},
         {polygon({{25.2, 29.7}, {32, 29.7}, {32, 31.2}, {25.2, 31.2}}), silver, black, 0.8},
         {polygon({{22, 22.3}, {19.2, 23.4}, {16.4, 25.2}}, false), {}, black, 0.8},
@@ -278,9 +287,7 @@ std::string svgPathData(const QPainterPath& path)
     char buffer[64];
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        const char* command = e.isMoveTo() ? "M" : e.isLineTo() ? "L"
-                              : e.isCurveTo()                   ? "C"
-                                                                : "";
+        const char* command = e.isMoveTo() ? "M" : e.isLineTo() ? "L" : e.isCurveTo() ? "C" : "";
         std::snprintf(buffer, sizeof buffer, "%s%s%.3f %.3f", d.empty() ? "" : " ", command, e.x,
                       e.y);
         d += buffer;
@@ -329,7 +336,8 @@ int main(int argc, char** argv)
         ok = drawnIcon(layers, size).save(QString::fromStdString(dir + name), "PNG") && ok;
     }
     const std::string svg = svgDocument(layers);
-    ok = writeFile(dir + "/hicolor/zarvona.svg", std::vector<std::uint8_t>(svg.begin(), svg.end())) &&
+    ok = writeFile(dir + "/hicolor/zarvona.svg",
+                   std::vector<std::uint8_t>(svg.begin(), svg.end())) &&
          ok;
     if (!ok) {
         std::fprintf(stderr, "make_icon: cannot write the icon files in %s\n", dir.c_str());

@@ -53,9 +53,8 @@ std::string read(const fs::path& path)
 
 fs::path temporaryFolder(const char* what)
 {
-    const fs::path dir =
-        fs::temp_directory_path() / (std::string("zarvona-") + what + "-" +
-                                     std::to_string(std::random_device()()));
+    const fs::path dir = fs::temp_directory_path() / (std::string("zarvona-") + what + "-" +
+                                                      std::to_string(std::random_device()()));
     fs::create_directories(dir);
     return dir;
 }
@@ -117,8 +116,8 @@ class InstalledProgram : public testing::Test {
     static void SetUpTestSuite()
     {
         prefix = temporaryFolder("prefix");
-        const Finished r = run("'" ZARVONA_CMAKE "' --install '" ZARVONA_BUILD_DIR "' --prefix " +
-                          quoted(prefix));
+        const Finished r =
+            run("'" ZARVONA_CMAKE "' --install '" ZARVONA_BUILD_DIR "' --prefix " + quoted(prefix));
         ASSERT_EQ(r.status, 0) << r.output;
     }
     static void TearDownTestSuite() { fs::remove_all(prefix); }
@@ -158,10 +157,11 @@ TEST_F(InstalledProgram, StartedFromAnotherFolderItFindsBothCuesInItsDataFolder)
 TEST(DebianPackage, DependsOnWhatTheProgramLoadsAndRecommendsTheSoundBridgeOnly)
 {
     if (run("command -v dpkg-deb && command -v dpkg-shlibdeps").status != 0)
-        GTEST_SKIP() << "dpkg-deb or dpkg-shlibdeps is not installed (scripts/install-deps package)";
+        GTEST_SKIP()
+            << "dpkg-deb or dpkg-shlibdeps is not installed (scripts/install-deps package)";
     const fs::path out = temporaryFolder("package");
     const Finished made = run("cd " + quoted(out) + " && '" ZARVONA_CPACK "' -G DEB --config '" +
-                         ZARVONA_BUILD_DIR "/CPackConfig.cmake' -B " + quoted(out));
+                              ZARVONA_BUILD_DIR "/CPackConfig.cmake' -B " + quoted(out));
     ASSERT_EQ(made.status, 0) << made.output;
     const fs::path deb = out / "zarvona_1.0.0_amd64.deb";
     ASSERT_TRUE(fs::exists(deb)) << made.output;

@@ -26,8 +26,8 @@ class InstalledTree : public testing::Test {
   protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() /
-               ("zarvona-tree-" + std::to_string(std::random_device()()));
+        root =
+            fs::temp_directory_path() / ("zarvona-tree-" + std::to_string(std::random_device()()));
         fs::create_directories(bin());
         fs::create_directories(data());
         fs::create_directories(work());

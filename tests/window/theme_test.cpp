@@ -53,8 +53,7 @@ TEST_F(ThemeTest, TheNumberListLooksTheSameUnderADarkTheme)
     const QRect first = list->visualItemRect(list->item(0)).translated(viewport);
     const QRect selected = list->visualItemRect(list->item(2)).translated(viewport);
     EXPECT_EQ(dark.pixelColor(first.left() + 2, first.center().y()), QColor(Qt::white));
-    EXPECT_EQ(dark.pixelColor(selected.left() + 2, selected.center().y()),
-              toQColor(HotForeColor));
+    EXPECT_EQ(dark.pixelColor(selected.left() + 2, selected.center().y()), toQColor(HotForeColor));
     EXPECT_EQ(list->verticalScrollBar()->palette().color(QPalette::Button),
               toQColor(IdleForeColor));
 }

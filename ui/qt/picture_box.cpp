@@ -14,8 +14,7 @@ const QPixmap& QtPicture::pixmapFor(qreal devicePixelRatio) const
         return m_pixmap;
     if (m_sharper.isNull()) {
         QFile file(m_sharperSource);
-        const QImage image =
-            file.open(QIODevice::ReadOnly) ? decodeBmp(file.readAll()) : QImage();
+        const QImage image = file.open(QIODevice::ReadOnly) ? decodeBmp(file.readAll()) : QImage();
         if (image.size() != m_pixmap.size() * 2)
             return m_pixmap; // a damaged variant: the picture itself is still right
         m_sharper = QPixmap::fromImage(image);
