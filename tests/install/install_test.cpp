@@ -159,6 +159,35 @@ TEST_F(InstalledProgram, StartedFromAnotherFolderItFindsBothCuesInItsDataFolder)
     }
 }
 
+// The desktop's own checkers find nothing to say about the menu entry and the metadata (the
+// metadata's web addresses are not fetched: the tests run offline).
+TEST_F(InstalledProgram, TheMenuEntryAndTheMetadataPassTheDesktopsCheckers)
+{
+    const struct {
+        const char* tool;
+        std::string command;
+    } checks[] = {
+        {"desktop-file-validate",
+         "desktop-file-validate " +
+             quoted(prefix / "share/applications/org.zarvona.zarvona.desktop")},
+        {"appstreamcli", "appstreamcli validate --pedantic --no-net --no-color " +
+                             quoted(prefix / "share/metainfo/org.zarvona.zarvona.metainfo.xml")},
+    };
+    int checked = 0;
+    for (const auto& c : checks) {
+        if (run(std::string("command -v ") + c.tool).status != 0)
+            continue;
+        ++checked;
+        const Finished r = run(c.command);
+        EXPECT_EQ(r.status, 0) << c.tool << ": " << r.output;
+        // No hints, no pedantic notes: the only output allowed is the success line.
+        EXPECT_LE(std::count(r.output.begin(), r.output.end(), '\n'), 1)
+            << c.tool << ": " << r.output;
+    }
+    if (checked == 0)
+        GTEST_SKIP() << "neither desktop-file-validate nor appstreamcli is installed";
+}
+
 // The package's fields and files, as apt will see them.
 TEST(DebianPackage, DependsOnWhatTheProgramLoadsAndRecommendsTheSoundBridgeOnly)
 {
