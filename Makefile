@@ -1,10 +1,11 @@
 # The two commands of the README, for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds a Release and starts the riddle book
 #   make test  installs what is missing, builds and runs every test (no display needed)
+#   make package  builds the Debian package
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench clean
+.PHONY: all build run test bench package clean
 
 all: build
 
@@ -24,6 +25,13 @@ test:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD) --parallel $(JOBS)
 	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
+
+# A Debian package of the program in build/, to install with apt-get install ./build/zarvona_*.deb
+package:
+	@scripts/install-deps package
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS) --target zarvona
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@bench/run $(BUILD)

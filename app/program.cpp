@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/command_line.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
 #include "ui/qt/message_box.h"
@@ -45,6 +46,7 @@ namespace zarvona {
 
 int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown)
 {
+    answerCommandLine(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -58,7 +60,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QApplication application(qtArgc, qtArgv);
     qInstallMessageHandler(defaultHandler);
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.Zarvona"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.zarvona"));
     installQtArabicTranslation(); // the program speaks Arabic only, whatever the locale
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();

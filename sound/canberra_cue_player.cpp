@@ -4,8 +4,8 @@
 // not at start-up. The worker keeps only the newest request: a cue asked for while another is
 // still waiting replaces it, just as it would cut it off once playing. Without the library, the
 // server or a device, the program is silent.
+#include "sound/cue_locator.h"
 #include "sound/cue_player.h"
-#include "sound/cue_request.h"
 
 #include <canberra.h>
 #include <dlfcn.h>
@@ -16,7 +16,6 @@
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <unistd.h>
 
 namespace zarvona {
 
@@ -144,7 +143,7 @@ class CanberraCuePlayer final : public CuePlayer {
             return false;
         }
         ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, "Zarvona", CA_PROP_APPLICATION_ID,
-                              "org.zarvona.Zarvona", nullptr);
+                              "org.zarvona.zarvona", nullptr);
         if (ca.contextOpen(context) != CA_SUCCESS) {
             ca.contextDestroy(context);
             context = nullptr;
@@ -172,19 +171,11 @@ class CanberraCuePlayer final : public CuePlayer {
     static void playOn(const Canberra& ca, ca_context* context, const std::string& fileName)
     {
         ca.contextCancel(context, CueChannel);
-        const CueRequest request = resolveCue(fileName, currentDirectory());
+        const CueRequest request =
+            locateCue(fileName, cueFolders(currentDirectory(), executableDirectory()));
         // A file that is there but cannot be played gets the bell too, as a missing one does.
         if (start(ca, context, request) != CA_SUCCESS && !request.bell)
             start(ca, context, bellRequest());
-    }
-
-    static std::string currentDirectory()
-    {
-        std::string buffer(4096, '\0');
-        if (getcwd(buffer.data(), buffer.size()) == nullptr)
-            return ".";
-        buffer.resize(buffer.find('\0'));
-        return buffer;
     }
 
     std::shared_ptr<Channel> m_channel;

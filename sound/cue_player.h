@@ -1,5 +1,5 @@
-// The sound seam: play(name) starts the named .wav file from the current directory and returns
-// at once. A cue started while another still plays cuts it off. It never reports failure: with
+// The sound seam: play(name) starts the named .wav file and returns at once. On Linux the file is
+// looked for in the current directory, then in the installed data folder (cue_locator.h). A cue started while another still plays cuts it off. It never reports failure: with
 // no sound device the program is simply silent.
 #pragma once
 

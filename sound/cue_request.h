@@ -1,5 +1,6 @@
 // What the Linux player actually asks the sound service for: the cue's file, found by its bare
-// name in the current directory, or the desktop's "bell" event when that file cannot be read.
+// name in a folder (cue_locator.h says which folders), or the desktop's "bell" event when no
+// folder has it.
 #pragma once
 
 #include <string>

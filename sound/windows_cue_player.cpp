@@ -3,8 +3,14 @@
 // default sound.
 #include "sound/cue_player.h"
 
-#include <mmsystem.h>
+// <mmsystem.h> uses the types <windows.h> declares and does not include it itself, so the order
+// matters and sorting must not touch it; scripts/check-windows compiles this file to catch it.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
+
+#include <string>
 
 namespace zarvona {
 

@@ -1,6 +1,8 @@
 // Makes the two pictures of the reveal button: answer_rest.bmp (resting) and
 // answer_hover.bmp (pointer over it). Both are 78x71, 8-bit BI_RLE8 BMPs on the
 // uniform 8-8-4 palette: a pale blue dithered splash with the word الجواب across it.
+// Each also comes drawn at twice the resolution (answer_rest@2x.bmp, answer_hover@2x.bmp)
+// for screens with two device pixels to a pixel: the same shapes, not a blow-up.
 // Loading them and swapping them on hover is the button's business, not this file's.
 //
 // Usage: make_pictures OUTPUT_DIR   (needs a Qt platform; offscreen is fine)
@@ -77,25 +79,27 @@ int nearestIndex(Colour c)
     return level(c.r, 7) * 32 + level(c.g, 7) * 4 + level(c.b, 3);
 }
 
-// Floyd-Steinberg error diffusion onto the palette, serpentine scan.
-std::vector<int> diffuse(const std::vector<Colour>& pixels, const rle8::Palette& palette)
+// Floyd-Steinberg error diffusion onto the palette, serpentine scan, over a picture drawn at
+// `scale` times the button's size.
+std::vector<int> diffuse(const std::vector<Colour>& pixels, const rle8::Palette& palette, int scale)
 {
+    const int width = kWidth * scale, height = kHeight * scale;
     std::vector<Colour> work = pixels;
     std::vector<int> out(pixels.size());
     auto spread = [&](int x, int y, Colour err, double w) {
-        if (x < 0 || x >= kWidth || y >= kHeight)
+        if (x < 0 || x >= width || y >= height)
             return;
-        Colour& c = work[std::size_t(y) * kWidth + x];
+        Colour& c = work[std::size_t(y) * width + x];
         c = {c.r + err.r * w, c.g + err.g * w, c.b + err.b * w};
     };
-    for (int y = 0; y < kHeight; ++y) {
+    for (int y = 0; y < height; ++y) {
         const bool ltr = y % 2 == 0;
-        for (int i = 0; i < kWidth; ++i) {
-            const int x = ltr ? i : kWidth - 1 - i;
+        for (int i = 0; i < width; ++i) {
+            const int x = ltr ? i : width - 1 - i;
             const int dir = ltr ? 1 : -1;
-            const Colour c = work[std::size_t(y) * kWidth + x];
+            const Colour c = work[std::size_t(y) * width + x];
             const int idx = nearestIndex(c);
-            out[std::size_t(y) * kWidth + x] = idx;
+            out[std::size_t(y) * width + x] = idx;
             const rle8::Rgb q = palette[idx];
             const Colour err{c.r - q.r, c.g - q.g, c.b - q.b};
             spread(x + dir, y, err, 7.0 / 16);
@@ -194,23 +198,25 @@ bool splashAt(double x, double y, Colour& out)
     return false;
 }
 
-// The splash over white, antialiased by 4x4 supersampling, in full colour.
-std::vector<Colour> paintSplash()
+// The splash over white, antialiased by 4x4 supersampling, in full colour, `scale` pixels to
+// each of the button's pixels.
+std::vector<Colour> paintSplash(int scale)
 {
     constexpr int kSub = 4;
-    std::vector<Colour> pixels(std::size_t(kWidth) * kHeight, kWhite);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    const int width = kWidth * scale, height = kHeight * scale;
+    std::vector<Colour> pixels(std::size_t(width) * height, kWhite);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             Colour sum{0, 0, 0};
             for (int sy = 0; sy < kSub; ++sy) {
                 for (int sx = 0; sx < kSub; ++sx) {
                     Colour c = kWhite;
-                    splashAt(x + (sx + 0.5) / kSub, y + (sy + 0.5) / kSub, c);
+                    splashAt((x + (sx + 0.5) / kSub) / scale, (y + (sy + 0.5) / kSub) / scale, c);
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                 }
             }
             constexpr double n = kSub * kSub;
-            pixels[std::size_t(y) * kWidth + x] = {sum.r / n, sum.g / n, sum.b / n};
+            pixels[std::size_t(y) * width + x] = {sum.r / n, sum.g / n, sum.b / n};
         }
     }
     return pixels;
@@ -235,15 +241,16 @@ QFont wordFont()
 }
 
 // The shaped word as outlines, scaled and centred on the splash.
-QPainterPath wordPath()
+QPainterPath wordPath(int scale)
 {
     QPainterPath raw;
     raw.addText(0, 0, wordFont(), kWord);
     const QRectF box = raw.boundingRect();
-    const double scale = kWordWidth / box.width();
+    const double fit = kWordWidth / box.width();
     QTransform t;
-    t.translate(kCentreX, kCentreY);
     t.scale(scale, scale);
+    t.translate(kCentreX, kCentreY);
+    t.scale(fit, fit);
     t.translate(-box.center().x(), -box.center().y());
     return t.map(raw);
 }
@@ -251,18 +258,18 @@ QPainterPath wordPath()
 enum class Look { Rest, Hover };
 
 // The word alone on a transparent layer.
-QImage paintWord(Look look)
+QImage paintWord(Look look, int scale)
 {
-    QImage layer(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage layer(kWidth * scale, kHeight * scale, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath path = wordPath();
+    const QPainterPath path = wordPath(scale);
     const QColor darkBlue(0, 0, 170);
     // Amiri's bold strokes are thin at this size; a hairline of the same colour
     // around the letters fattens them without changing their shapes.
-    const auto pen = [](QColor c, double width) {
-        return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const auto pen = [scale](QColor c, double width) {
+        return QPen(c, width * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     };
     if (look == Look::Rest) {
         p.strokePath(path, pen(darkBlue, kThicken));
@@ -281,14 +288,14 @@ QImage paintWord(Look look)
 // ---- assembly ----------------------------------------------------------------
 
 std::vector<std::uint8_t> composePicture(const std::vector<Colour>& splash, Look look,
-                                         const rle8::Palette& palette)
+                                         const rle8::Palette& palette, int scale)
 {
-    const QImage word = paintWord(look);
-    const std::vector<int> dithered = diffuse(splash, palette);
+    const QImage word = paintWord(look, scale);
+    const std::vector<int> dithered = diffuse(splash, palette, scale);
     std::vector<std::uint8_t> indices(splash.size());
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const std::size_t i = std::size_t(y) * kWidth + x;
+    for (int y = 0; y < word.height(); ++y) {
+        for (int x = 0; x < word.width(); ++x) {
+            const std::size_t i = std::size_t(y) * word.width() + x;
             // The splash is dithered; the lettering is laid over it undithered so
             // its edges stay clean.
             const rle8::Rgb under = palette[dithered[i]];
@@ -314,22 +321,26 @@ int main(int argc, char** argv)
     }
     const std::string dir = argv[1];
     const rle8::Palette palette = uniformPalette();
-    const std::vector<Colour> splash = paintSplash();
-
     const struct {
         Look look;
         const char* name;
-    } pictures[] = {{Look::Rest, "answer_rest.bmp"}, {Look::Hover, "answer_hover.bmp"}};
+    } pictures[] = {{Look::Rest, "answer_rest"}, {Look::Hover, "answer_hover"}};
 
-    for (const auto& pic : pictures) {
-        const auto indices = composePicture(splash, pic.look, palette);
-        const std::string path = dir + "/" + pic.name;
-        if (!writeFile(path, rle8::encodeBmp(indices, kWidth, kHeight, palette))) {
-            std::fprintf(stderr, "make_pictures: cannot write %s\n", path.c_str());
-            return 1;
+    for (int scale : {1, 2}) {
+        const std::vector<Colour> splash = paintSplash(scale);
+        for (const auto& pic : pictures) {
+            const auto indices = composePicture(splash, pic.look, palette, scale);
+            std::string name = pic.name;
+            name += scale == 2 ? "@2x.bmp" : ".bmp";
+            const std::string path = dir + "/" + name;
+            const int width = kWidth * scale, height = kHeight * scale;
+            if (!writeFile(path, rle8::encodeBmp(indices, width, height, palette))) {
+                std::fprintf(stderr, "make_pictures: cannot write %s\n", path.c_str());
+                return 1;
+            }
+            const std::set<std::uint8_t> used(indices.begin(), indices.end());
+            std::printf("%s: %dx%d, %zu colours\n", name.c_str(), width, height, used.size());
         }
-        const std::set<std::uint8_t> used(indices.begin(), indices.end());
-        std::printf("%s: %dx%d, %zu colours\n", pic.name, kWidth, kHeight, used.size());
     }
     return 0;
 }

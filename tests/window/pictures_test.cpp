@@ -4,6 +4,8 @@
 #include "ui/qt/dib_image.h"
 
 #include <QFile>
+#include <QIcon>
+#include <QXmlStreamReader>
 
 #include <random>
 
@@ -127,6 +129,64 @@ TEST(Pictures, TheIconIsThirtyTwoSquareWithTransparency)
             transparent += qAlpha(icon.pixel(x, y)) == 0;
     EXPECT_GT(transparent, 0);
     EXPECT_LT(transparent, 32 * 32);
+}
+
+// The desktop's icons are drawn at each size, not blown up from a smaller one: a blow-up by two
+// or more repeats every column, a drawing does not.
+TEST(Pictures, TheDesktopIconsAreDrawnAtEachSize)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path =
+            QStringLiteral(ZARVONA_SOURCE_DIR "/assets/icon/hicolor/zarvona-%1.png").arg(size);
+        const QImage icon = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        int transparent = 0, partial = 0, repeatedColumns = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                transparent += qAlpha(icon.pixel(x, y)) == 0;
+                partial += qAlpha(icon.pixel(x, y)) > 0 && qAlpha(icon.pixel(x, y)) < 255;
+            }
+        for (int x = 0; x + 1 < size; x += 2) {
+            bool same = true;
+            for (int y = 0; y < size && same; ++y)
+                same = icon.pixel(x, y) == icon.pixel(x + 1, y);
+            repeatedColumns += same;
+        }
+        EXPECT_GT(transparent, 0) << size;
+        EXPECT_LT(transparent, size * size * 3 / 4) << size;
+        EXPECT_GT(partial, 0) << size << ": antialiased edges";
+        EXPECT_LT(repeatedColumns, size / 4) << size;
+    }
+}
+
+TEST(Pictures, TheScalableIconIsAnSvgOfShapesOnTheSameSquare)
+{
+    QFile file(QStringLiteral(ZARVONA_SOURCE_DIR "/assets/icon/hicolor/zarvona.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    int paths = 0;
+    QString viewBox;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (svg.name() == QLatin1String("svg"))
+            viewBox = svg.attributes().value(QLatin1String("viewBox")).toString();
+        if (svg.name() == QLatin1String("path")) {
+            ++paths;
+            EXPECT_FALSE(svg.attributes().value(QLatin1String("d")).isEmpty());
+        }
+    }
+    EXPECT_FALSE(svg.hasError()) << qPrintable(svg.errorString());
+    EXPECT_EQ(viewBox, QStringLiteral("0 0 32 32"));
+    EXPECT_GE(paths, 8);
+}
+
+TEST_F(WindowTest, TheWindowIconCarriesSeveralSizes)
+{
+    const QList<QSize> sizes = form->window()->windowIcon().availableSizes();
+    for (int size : {16, 24, 32, 48, 64})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    EXPECT_EQ(form->window()->windowIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
 }
 
 } // namespace

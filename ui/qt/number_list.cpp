@@ -8,6 +8,29 @@
 
 namespace zarvona {
 
+namespace {
+
+// Every colour the list shows comes from its definition, never from the desktop's theme, so a
+// dark theme cannot mix its own into it: the background and the text; the selection, in the
+// text's colour with the background's colour on it; the black frame; and the scroll bar, shaded
+// from the glyph buttons' resting colour on the list's background.
+QPalette definedPalette(const ControlDefinition& definition)
+{
+    const QColor back = toQColor(definition.backColor);
+    const QColor fore = toQColor(definition.foreColor);
+    QPalette colours(toQColor(IdleForeColor), back);
+    colours.setColor(QPalette::Base, back);
+    colours.setColor(QPalette::AlternateBase, back);
+    colours.setColor(QPalette::Text, fore);
+    colours.setColor(QPalette::WindowText, QColor(Qt::black)); // the frame, as on a light desktop
+    colours.setColor(QPalette::ButtonText, fore);
+    colours.setColor(QPalette::Highlight, fore);
+    colours.setColor(QPalette::HighlightedText, back);
+    return colours;
+}
+
+} // namespace
+
 NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     : QListWidget(parent), m_colour(definition.foreColor)
 {
@@ -21,10 +44,7 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setUniformItemSizes(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, toQColor(definition.backColor));
-    colours.setColor(QPalette::Text, toQColor(m_colour));
-    setPalette(colours);
+    setPalette(definedPalette(definition));
 
     QStringList numbers;
     numbers.reserve(definition.listItemCount);

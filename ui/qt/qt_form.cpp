@@ -46,7 +46,10 @@ PictureRef loadPicture(const QString& path)
 {
     const QImage image = decodeBmp(resource(path));
     Q_ASSERT_X(!image.isNull(), "loadPicture", "the button pictures are built in");
-    return std::make_shared<QtPicture>(QPixmap::fromImage(image));
+    QString sharper = path;
+    sharper.replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+    return std::make_shared<QtPicture>(QPixmap::fromImage(image),
+                                       QFile::exists(sharper) ? sharper : QString());
 }
 
 float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
@@ -73,8 +76,11 @@ void QtForm::build()
 {
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
-    window.setWindowIcon(
-        QIcon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico"))))));
+    // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
+    QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
+    for (int size : {16, 24, 48, 64})
+        icon.addFile(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size), QSize(size, size));
+    window.setWindowIcon(icon);
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
