@@ -18,6 +18,7 @@
 namespace zarvona {
 
 class CuePlayer;
+class Keyboard;
 class NumberList;
 class TextLabel;
 class GlyphLabel;
@@ -60,6 +61,8 @@ class QtForm final : public Form {
     // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control) const;
 
+    Keyboard& keyboard() const { return *m_keyboard; }
+
     std::u16string caption(Control control) const override;
     void setCaption(Control control, std::u16string_view text) override;
     bool visible(Control control) const override;
@@ -99,6 +102,7 @@ class QtForm final : public Form {
     const ControlDefinition* m_listDefinition = nullptr;
     EventSink m_sink;
     MessagePresenter m_presenter;
+    std::unique_ptr<Keyboard> m_keyboard;
 };
 
 QColor toQColor(Colour colour);
