@@ -6,7 +6,11 @@
 #include "ui/qt/qt_form.h"
 #include "ui/runtime_error.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <vector>
 
 namespace zarvona {
 
@@ -62,14 +66,10 @@ Keyboard::Keyboard(QtForm& form, const FormDefinition& definition)
     : m_form(form), m_clock(NumberEntry::Clock::now),
       m_entry(definition[Control::List1].listItemCount)
 {
-    QWidget* before = nullptr;
     for (const Control control : FocusOrder) {
         QWidget* button = form.controlWidget(control);
         button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(toolTipFor(control));
-        if (before != nullptr)
-            QWidget::setTabOrder(before, button);
-        before = button;
     }
     m_ring = new FocusRing(form.window());
     // The window keeps the focus until Tab is pressed: otherwise Qt would hand it to the first
@@ -77,10 +77,31 @@ Keyboard::Keyboard(QtForm& form, const FormDefinition& definition)
     form.window()->setFocus(Qt::OtherFocusReason);
 }
 
-void Keyboard::listMade(NumberList& list)
+bool Keyboard::moveFocus(bool forward)
 {
-    QWidget::setTabOrder(m_form.controlWidget(Control::Label4), &list);
-    QWidget::setTabOrder(&list, m_form.controlWidget(Control::Back));
+    std::vector<QWidget*> order;
+    for (const Control control : FocusOrder) {
+        order.push_back(m_form.controlWidget(control));
+        NumberList* numbers = control == Control::Label4 ? madeList() : nullptr;
+        if (numbers != nullptr && !numbers->isHidden())
+            order.push_back(numbers);
+    }
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    const auto at = std::find(order.begin(), order.end(), QApplication::focusWidget());
+    // From the window itself, Tab starts at the first button and Shift+Tab at the last.
+    const std::ptrdiff_t from = at != order.end() ? at - order.begin() : forward ? -1 : n;
+    const std::ptrdiff_t to = ((from + (forward ? 1 : -1)) % n + n) % n;
+    order[static_cast<std::size_t>(to)]->setFocus(forward ? Qt::TabFocusReason
+                                                          : Qt::BacktabFocusReason);
+    return true;
+}
+
+NumberList* Keyboard::madeList() const
+{
+    for (QWidget* child : m_form.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (auto* numbers = dynamic_cast<NumberList*>(child))
+            return numbers;
+    return nullptr;
 }
 
 NumberList* Keyboard::list() const

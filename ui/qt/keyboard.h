@@ -50,13 +50,15 @@ class Keyboard {
     // on. Returns whether the key meant something here.
     bool windowKey(const QKeyEvent& key);
 
-    // The number list, made on first use, takes its place in the focus order after its opener.
-    void listMade(NumberList& list);
+    // Tab and Shift+Tab: the focus goes to the next or the previous button in FocusOrder, the
+    // number list after its opener while it shows, round and round.
+    bool moveFocus(bool forward);
 
     const FocusRing& focusRing() const { return *m_ring; }
 
   private:
-    NumberList* list() const;
+    NumberList* list() const;     // made on first use
+    NumberList* madeList() const; // only if made already
     void pickNumber(int number);
     void typeDigit(int digit);
 

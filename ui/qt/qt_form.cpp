@@ -34,6 +34,9 @@ class FormWindow final : public QWidget {
         m_form.fire(Control::Form1, Event::MouseMove);
     }
 
+    // Tab and Shift+Tab, from whichever control has the focus.
+    bool focusNextPrevChild(bool next) override { return m_form.keyboard().moveFocus(next); }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (m_form.keyboard().windowKey(*event))
@@ -170,7 +173,6 @@ const QtForm::Slot& QtForm::makeList()
     s.list->setObjectName(QStringLiteral("List1"));
     s.list->setVisible(false);
     s.list->onPick([this] { fire(Control::List1, Event::Click); });
-    m_keyboard->listMade(*s.list);
     announceList(s.list);
     return s;
 }
