@@ -14,6 +14,7 @@
 
 #include <QString>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace zarvona {
@@ -34,5 +35,11 @@ void announceText(TextLabel& label, const QString& before);
 
 // Names the number list, once made, and tells assistive technology it is there.
 void announceList(QWidget* list);
+
+// Where announcements go: to Qt's bridge while a tool listens. Tests listen in here, since Qt
+// sends nothing on a platform without assistive technology. Returns the one it replaces; null
+// restores the bridge.
+using Announcer = void (*)(QAccessibleEvent* event);
+Announcer setAnnouncer(Announcer announcer);
 
 } // namespace zarvona
