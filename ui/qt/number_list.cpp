@@ -136,8 +136,9 @@ void NumberList::takeFocus()
 
 void NumberList::setVisible(bool visible)
 {
-    // Hand the keyboard back before hiding, or Qt would leave it with the hidden list.
-    if (!visible && hasFocus()) {
+    // Hand the keyboard back before hiding, or Qt would leave it with the hidden list (or, in
+    // a window that is not active, hand it to the first button when the window is next active).
+    if (!visible && (hasFocus() || window()->focusWidget() == this)) {
         QWidget* back = m_focusBefore;
         if (back == nullptr || back == this || back->isHidden())
             back = window();
