@@ -7,8 +7,8 @@
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
-#include "ui/qt/message_box.h"
 #include "ui/qt/keyboard.h"
+#include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
 #include "ui/runtime_error.h"
 
@@ -391,11 +391,11 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
     KeyModel keys(model);
     const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
     const auto state = observedState;
-    const int keyChoices[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
-                              Qt::Key_Home,   Qt::Key_End,   Qt::Key_Space,  Qt::Key_Return,
-                              Qt::Key_Escape, Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Tab,
-                              Qt::Key_Backtab, Qt::Key_F1,   Qt::Key_0,      Qt::Key_1,
-                              Qt::Key_2,      Qt::Key_4,     Qt::Key_5,      Qt::Key_9};
+    const int keyChoices[] = {Qt::Key_Left,    Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                              Qt::Key_Home,    Qt::Key_End,   Qt::Key_Space,  Qt::Key_Return,
+                              Qt::Key_Escape,  Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Tab,
+                              Qt::Key_Backtab, Qt::Key_F1,    Qt::Key_0,      Qt::Key_1,
+                              Qt::Key_2,       Qt::Key_4,     Qt::Key_5,      Qt::Key_9};
     auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
     ASSERT_NE(list, nullptr);
     std::mt19937 random(31);
@@ -408,10 +408,10 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
                 continue; // Qt reports no movement to where the pointer already is
             pointer = {x, y};
             moveTo(pointer);
-            raiseEvent(model,
-                       controlAt(form1Definition(), x, y,
-                                 [&](Control c) { return model.visible(c); }),
-                       Event::MouseMove, fail);
+            raiseEvent(
+                model,
+                controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
+                Event::MouseMove, fail);
             const Control target = controlUnder({x, y});
             if (random() % 4 == 0 && target != Control::About && target != Control::List1) {
                 QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});

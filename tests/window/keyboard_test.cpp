@@ -70,7 +70,8 @@ TEST_F(KeyboardTest, EachShortcutDoesWhatItsPointerActionDoesOnTheModel)
         showRiddle(model, s.from, true);
         if (s.row >= 0)
             model.selectListItem(s.row);
-        raiseEvent(model, s.clicked, Event::Click, [](const RuntimeError& e) { FAIL() << e.what(); });
+        raiseEvent(model, s.clicked, Event::Click,
+                   [](const RuntimeError& e) { FAIL() << e.what(); });
 
         key(s.key);
         expectShowing(s.to);
@@ -251,7 +252,10 @@ TEST_F(KeyboardTest, InTheOpenListUpAndDownMoveAndPickAndStopAtItsEnds)
     EXPECT_TRUE(form->visible(Control::List1));
 }
 
-QPoint rowCentre(int row) { return {418, toQRect(inPixels(form1Definition()[Control::List1].rect)).top() + 7 + 13 * row}; }
+QPoint rowCentre(int row)
+{
+    return {418, toQRect(inPixels(form1Definition()[Control::List1].rect)).top() + 7 + 13 * row};
+}
 
 TEST_F(KeyboardTest, ADragInTheListPicksTheRowUnderTheReleaseOnce)
 {

@@ -64,8 +64,8 @@ class AccessibleWindow final : public QAccessibleWidget {
     {
         QList<QWidget*> exposed;
         for (const Control control : Exposed)
-            if (auto* w = widget()->findChild<QWidget*>(nameOf(control),
-                                                        Qt::FindDirectChildrenOnly))
+            if (auto* w =
+                    widget()->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly))
                 exposed.append(w);
         return exposed;
     }
@@ -73,9 +73,7 @@ class AccessibleWindow final : public QAccessibleWidget {
 
 class AccessibleText final : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {

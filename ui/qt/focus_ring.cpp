@@ -12,10 +12,10 @@ namespace zarvona {
 
 namespace {
 
-constexpr qreal Gap = 2.5;    // between the button and the ring's centre line
-constexpr qreal Width = 2.5;  // the dark ring
-constexpr qreal Halo = 1.5;   // the white on either side of it
-constexpr int Margin = 6;     // room for both round the ring
+constexpr qreal Gap = 2.5;   // between the button and the ring's centre line
+constexpr qreal Width = 2.5; // the dark ring
+constexpr qreal Halo = 1.5;  // the white on either side of it
+constexpr int Margin = 6;    // room for both round the ring
 
 } // namespace
 
@@ -40,8 +40,8 @@ void FocusRing::follow(QWidget* target)
     // Round a glyph, the ring is a circle round its disc; round anything else, a frame.
     const auto* glyph = dynamic_cast<const GlyphLabel*>(target);
     m_round = glyph != nullptr;
-    const QRectF shape = glyph != nullptr ? glyph->outline().translated(target->pos())
-                                          : QRectF(target->geometry());
+    const QRectF shape =
+        glyph != nullptr ? glyph->outline().translated(target->pos()) : QRectF(target->geometry());
     const QRectF ring = shape.adjusted(-Gap, -Gap, Gap, Gap);
     const QRect area = ring.toAlignedRect().adjusted(-Margin, -Margin, Margin, Margin);
     m_ring = ring.translated(-area.topLeft());

@@ -37,9 +37,8 @@ class Keyboard {
     using Clock = std::function<NumberEntry::Clock::time_point()>;
 
     // The buttons in the order Tab visits them: right to left, top to bottom.
-    static constexpr std::array<Control, 5> FocusOrder = {Control::About, Control::Label4,
-                                                          Control::Back, Control::Next1,
-                                                          Control::Image2};
+    static constexpr std::array<Control, 5> FocusOrder = {
+        Control::About, Control::Label4, Control::Back, Control::Next1, Control::Image2};
 
     Keyboard(QtForm& form, const FormDefinition& definition);
 

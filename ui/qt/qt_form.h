@@ -54,8 +54,9 @@ class QtForm final : public Form {
     // Called by the control widgets for every event they take.
     void fire(Control control, Event event);
 
-    // A button pressed without the pointer (a screen reader's press action): a click, except for
-    // the list opener, which opens the list as pointing at it does and hands it the keyboard.
+    // A button pressed without the pointer (from the keyboard, or by a screen reader's press
+    // action): a click, except for the list opener, which opens the list as pointing at it does
+    // and hands it the keyboard.
     void activate(Control control);
 
     // The control's widget (the window itself for Form1); asking for the list makes it.
