@@ -3,9 +3,13 @@
 
 #include "riddles/riddle_catalogue.h"
 #include "ui/qt/accessibility.h"
+#include "ui/qt/message_box.h"
 #include "ui/qt/text_label.h"
 
 #include <QAccessible>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <map>
 
@@ -93,6 +97,36 @@ TEST_F(AccessibilityTest, PressActionsRaiseTheClickHandlersAndAboutReturnsAtOnce
     EXPECT_TRUE(messages.empty()) << "the action call returned before the box opened";
     QApplication::processEvents();
     EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(AccessibilityTest, NoButtonPressesBehindTheOpenAboutBox)
+{
+    form->setMessagePresenter(showMessageBox);
+    bool pressedBehind = false;
+    int boxesClosed = 0;
+    // The box runs its own event loop: press Next and About behind it once, then close every
+    // box that shows, counting them.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        if (!pressedBehind) {
+            pressedBehind = true;
+            for (Control c : {Control::Next1, Control::About})
+                of(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            return;
+        }
+        ++boxesClosed;
+        box->buttons().front()->click();
+    });
+    poll.start(5);
+    of(Control::About)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents(); // the queued press opens the box
+    EXPECT_TRUE(pressedBehind);
+    EXPECT_EQ(boxesClosed, 1);
+    EXPECT_EQ(counter(), u"1");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(AccessibilityTest, TheListIsAListOfItsNumbersWhereSelectingIsAPick)

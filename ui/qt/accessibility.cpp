@@ -6,6 +6,7 @@
 #include "ui/qt/text_label.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
 #include <array>
 
@@ -128,6 +129,13 @@ class AccessibleText final : public QAccessibleWidget, public QAccessibleTextInt
     QString shown() const { return exposedText(label()); }
 };
 
+// While a modal box is open, the window behind it takes no input, from any quarter.
+void pressIfReachable(ControlWidget& button)
+{
+    if (QApplication::activeModalWidget() == nullptr)
+        button.activate();
+}
+
 class AccessibleButton final : public QAccessibleWidget {
   public:
     explicit AccessibleButton(ControlWidget* button)
@@ -153,9 +161,9 @@ class AccessibleButton final : public QAccessibleWidget {
         // assistive tool waiting on its action call until someone closed the box.
         if (pressed->control() == Control::About)
             QMetaObject::invokeMethod(
-                pressed, [pressed] { pressed->activate(); }, Qt::QueuedConnection);
+                pressed, [pressed] { pressIfReachable(*pressed); }, Qt::QueuedConnection);
         else
-            pressed->activate();
+            pressIfReachable(*pressed);
     }
 
   private:
