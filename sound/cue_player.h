@@ -24,6 +24,7 @@ class RecordingCuePlayer final : public CuePlayer {
   public:
     void play(std::string_view fileName) override { m_played.emplace_back(fileName); }
     const std::vector<std::string>& played() const { return m_played; }
+    void clear() { m_played.clear(); }
 
   private:
     std::vector<std::string> m_played;

@@ -7,6 +7,7 @@
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
 #include "ui/runtime_error.h"
@@ -262,6 +263,21 @@ TEST_F(BrowseTest, ScreenReadersSeeNamedButtonsThatPressLikeClicksAndTheRiddleTe
 namespace zarvona {
 namespace {
 
+// Everything the program keeps in its controls, as text to compare.
+std::vector<std::string> observedState(const Form& f)
+{
+    std::vector<std::string> s;
+    for (Control c : {Control::Label1, Control::Label2, Control::Label5})
+        s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
+    for (Control c : {Control::Label2, Control::List1})
+        s.push_back(f.visible(c) ? "shown" : "hidden");
+    s.push_back("selected " + QString::fromStdU16String(f.text(Control::List1)).toStdString());
+    for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
+        s.push_back(std::to_string(f.foreColor(c)));
+    s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
+    return s;
+}
+
 // The same random session of moves and clicks, given to the real window through Qt's routing
 // and to the in-memory model through the definition's routing, leaves both in the same state
 // after every step.
@@ -270,17 +286,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
     MemoryForm model;
     Form_Load(model);
     const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
-    auto state = [](const Form& f) {
-        std::vector<std::string> s;
-        for (Control c : {Control::Label1, Control::Label2, Control::Label5})
-            s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
-        for (Control c : {Control::Label2, Control::List1})
-            s.push_back(f.visible(c) ? "shown" : "hidden");
-        for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
-            s.push_back(std::to_string(f.foreColor(c)));
-        s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
-        return s;
-    };
+    const auto state = observedState;
     std::mt19937 random(23);
     for (int step = 0; step < 1000; ++step) {
         const auto [x, y] = randomPoint(random);
@@ -298,6 +304,146 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
         ASSERT_EQ(state(*form), state(model)) << "step " << step << " at " << x << "," << y;
     }
     EXPECT_GT(model.cues().size(), 10u); // the session really did browse and reveal
+}
+
+} // namespace
+} // namespace zarvona
+
+namespace zarvona {
+namespace {
+
+// What a key does on the model, given where the real window's focus is when it arrives: the
+// program's state must then agree with the real window's, key for key.
+class KeyModel {
+  public:
+    explicit KeyModel(MemoryForm& model) : m_model(model) {}
+
+    // focused: the button with the focus, Form1 for none; listCursor: the open list's keyboard
+    // cursor when the list has the focus, -1 when it has not.
+    void press(int key, Control focused, int listCursor, NumberEntry::Clock::time_point now)
+    {
+        const bool confirm = key == Qt::Key_Space || key == Qt::Key_Return;
+        if (focused != Control::Form1 && confirm)
+            return raise(focused, focused == Control::Label4 ? Event::MouseMove : Event::Click);
+        if (listCursor >= 0) {
+            if (confirm)
+                return pick(m_model.selectedListItem().value_or(listCursor));
+            if (key == Qt::Key_Down || key == Qt::Key_Up) {
+                const int to = listCursor + (key == Qt::Key_Down ? 1 : -1);
+                if (to >= 0 && to < 100)
+                    pick(to);
+                return;
+            }
+        }
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+            const std::optional<int> number = m_entry.type(key - Qt::Key_0, now);
+            if (!m_model.visible(Control::List1))
+                raise(Control::Label4, Event::MouseMove);
+            if (number)
+                m_model.selectListItem(*number - 1);
+            return;
+        }
+        const bool listOpen = m_model.visible(Control::List1);
+        switch (key) {
+        case Qt::Key_Escape:
+            if (listOpen)
+                m_model.setVisible(Control::List1, false);
+            return;
+        case Qt::Key_Return:
+            if (listOpen) {
+                if (m_model.selectedListItem())
+                    pick(*m_model.selectedListItem());
+                return;
+            }
+            return raise(Control::Image2, Event::Click);
+        case Qt::Key_Space: return raise(Control::Image2, Event::Click);
+        case Qt::Key_Left:
+        case Qt::Key_PageDown: return raise(Control::Next1, Event::Click);
+        case Qt::Key_Right:
+        case Qt::Key_PageUp: return raise(Control::Back, Event::Click);
+        case Qt::Key_Home: return pick(0);
+        case Qt::Key_End: return pick(99);
+        case Qt::Key_F1: return raise(Control::About, Event::Click);
+        default: return; // Up, Down and Tab change nothing the program keeps
+        }
+    }
+
+  private:
+    void raise(Control control, Event event)
+    {
+        raiseEvent(m_model, control, event, [](const RuntimeError& e) { FAIL() << e.what(); });
+    }
+    void pick(int row)
+    {
+        m_model.selectListItem(row);
+        raise(Control::List1, Event::Click);
+    }
+
+    MemoryForm& m_model;
+    NumberEntry m_entry{100};
+};
+
+// The random session of the test before, with real key presses among the pointer's moves and
+// clicks: every key a shortcut, a digit, Tab or a key of the open list.
+TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
+{
+    MemoryForm model;
+    Form_Load(model);
+    KeyModel keys(model);
+    const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
+    const auto state = observedState;
+    const int keyChoices[] = {Qt::Key_Left,    Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown,
+                              Qt::Key_Home,    Qt::Key_End,   Qt::Key_Space,  Qt::Key_Return,
+                              Qt::Key_Escape,  Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Tab,
+                              Qt::Key_Backtab, Qt::Key_F1,    Qt::Key_0,      Qt::Key_1,
+                              Qt::Key_2,       Qt::Key_4,     Qt::Key_5,      Qt::Key_9};
+    auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
+    ASSERT_NE(list, nullptr);
+    std::mt19937 random(31);
+    std::size_t keysPressed = 0;
+    QPoint pointer(-1, -1);
+    for (int step = 0; step < 1200; ++step) {
+        if (random() % 2 == 0) {
+            const auto [x, y] = randomPoint(random);
+            if (QPoint(x, y) == pointer)
+                continue; // Qt reports no movement to where the pointer already is
+            pointer = {x, y};
+            moveTo(pointer);
+            raiseEvent(
+                model,
+                controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
+                Event::MouseMove, fail);
+            const Control target = controlUnder({x, y});
+            if (random() % 4 == 0 && target != Control::About && target != Control::List1) {
+                QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
+                QApplication::processEvents();
+                raiseEvent(model, target, Event::Click, fail);
+            }
+        } else {
+            const bool listFocused = QApplication::focusWidget() == list;
+            int k = keyChoices[random() % std::size(keyChoices)];
+            if (listFocused && (k == Qt::Key_PageUp || k == Qt::Key_PageDown))
+                k = Qt::Key_Escape; // the list pages by its own height: left to its own test
+            Control focused = Control::Form1;
+            for (Control c : Keyboard::FocusOrder)
+                if (QApplication::focusWidget() == form->controlWidget(c))
+                    focused = c;
+            now += std::chrono::milliseconds(100 + random() % 1400);
+            keys.press(k, focused, listFocused ? list->currentRow() : -1, now);
+            if (k == Qt::Key_Backtab)
+                key(Qt::Key_Tab, Qt::ShiftModifier);
+            else
+                key(k);
+            ++keysPressed;
+        }
+        ASSERT_EQ(state(*form), state(model)) << "step " << step;
+        ASSERT_EQ(cues.played(), model.cues()) << "step " << step;
+        ASSERT_EQ(messages.size(), model.messages().size()) << "step " << step;
+        const QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus == nullptr || !focus->isHidden()) << "a hidden control has the keys";
+    }
+    EXPECT_GT(keysPressed, 400u);
+    EXPECT_GT(model.cues().size(), 100u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "app/window_wiring.h"
+#include "ui/qt/keyboard.h"
 
 #include <QApplication>
 #include <QTest>
@@ -17,6 +18,7 @@ void WindowTest::SetUp()
             return 1;
         });
     wireEvents(*form);
+    form->keyboard().setClock([this] { return now; });
     form->fire(Control::Form1, Event::Load);
     form->window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form->window()));
@@ -38,6 +40,20 @@ void WindowTest::click(QPoint point)
 {
     moveTo(point);
     QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, point);
+    QApplication::processEvents();
+}
+
+void WindowTest::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(form->window()->windowHandle(), Qt::Key(key), modifiers);
+    QApplication::processEvents();
+}
+
+void WindowTest::type(QChar character)
+{
+    const auto code = Qt::Key(character.unicode());
+    QTest::sendKeyEvent(QTest::Click, form->window()->windowHandle(), code, QString(character),
+                        Qt::NoModifier);
     QApplication::processEvents();
 }
 

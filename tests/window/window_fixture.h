@@ -5,6 +5,7 @@
 
 #include "sound/cue_player.h"
 #include "ui/conversions.h"
+#include "ui/number_entry.h"
 #include "ui/qt/qt_form.h"
 
 #include <QApplication>
@@ -26,6 +27,10 @@ class WindowTest : public testing::Test {
 
     void moveTo(QPoint point);
     void click(QPoint point);
+    // A real key press and release on the window, to whichever widget has the focus.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A key that types the given character (a digit of any script).
+    void type(QChar character);
     QImage grab() const;
     Control controlUnder(QPoint point) const;
 
@@ -39,6 +44,9 @@ class WindowTest : public testing::Test {
     {
         return form->picture(Control::Image2) == form->picture(Control::Image3);
     }
+
+    // The keyboard's clock: typing reads it, tests move it on.
+    NumberEntry::Clock::time_point now{};
 
     RecordingCuePlayer cues;
     std::unique_ptr<QtForm> form;

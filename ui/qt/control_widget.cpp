@@ -2,6 +2,7 @@
 
 #include "ui/qt/qt_form.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zarvona {
@@ -35,6 +36,19 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     m_form.fire(m_control, Event::MouseMove);
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool press = (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!press) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    activate();
 }
 
 } // namespace zarvona

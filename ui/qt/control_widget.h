@@ -1,6 +1,7 @@
 // The pointer side of a label or image control in the real window: it reports every movement
 // over it (mouse tracking on, so no button is needed) and a click, which is a left-button press
-// and release both over it. What it looks like is left to the subclasses.
+// and release both over it. A button that has the keyboard focus is pressed with Space or
+// Return; every other key goes on to the window. What it looks like is left to the subclasses.
 #pragma once
 
 #include "ui/form.h"
@@ -24,6 +25,7 @@ class ControlWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Control m_control;

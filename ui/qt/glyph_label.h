@@ -22,6 +22,9 @@ class GlyphLabel final : public ControlWidget {
     Colour foreColor() const { return m_colour; }
     void setForeColor(Colour colour);
 
+    // The glyph's bounds in the label: where a focus ring goes round it.
+    QRectF outline() const { return m_path.boundingRect(); }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

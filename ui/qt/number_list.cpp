@@ -3,6 +3,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_form.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -31,6 +32,17 @@ QPalette definedPalette(const ControlDefinition& definition)
 
 } // namespace
 
+class NumberList::OwnChange {
+  public:
+    explicit OwnChange(NumberList& list) : m_list(list) { ++m_list.m_ownChanges; }
+    ~OwnChange() { --m_list.m_ownChanges; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+
+  private:
+    NumberList& m_list;
+};
+
 NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     : QListWidget(parent), m_colour(definition.foreColor)
 {
@@ -56,7 +68,12 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     for (int i = 0; i < count(); ++i)
         item(i)->setSizeHint(QSize(0, rowHeight));
 
-    connect(this, &QAbstractItemView::clicked, this, [this] { pickIfSelected(); });
+    // A click never gives the list the keyboard; only the keyboard does (see takeFocus()).
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_ownChanges == 0)
+            pickIfSelected();
+    });
 }
 
 QString NumberList::selectedText() const
@@ -77,21 +94,121 @@ void NumberList::setForeColor(Colour colour)
 
 void NumberList::keyPressEvent(QKeyEvent* event)
 {
-    const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                         event->key() == Qt::Key_Space;
-    if (confirm) {
-        // Confirming picks the item under the keyboard cursor, selecting it first.
-        if (QListWidgetItem* current = currentItem()) {
-            current->setSelected(true);
-            pickIfSelected();
-        }
+    const bool confirming = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                            event->key() == Qt::Key_Space;
+    if (confirming) {
+        confirm();
         event->accept();
         return;
     }
+    // Digits, Escape, Home, End, Left and Right do what they do in the window (Home and End pick
+    // the first and the last number there too).
+    const int key = event->key();
+    const bool windows = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
+                         key == Qt::Key_End || key == Qt::Key_Escape ||
+                         (!event->text().isEmpty() && event->text().front().isDigit());
+    if (windows) {
+        event->ignore();
+        return;
+    }
     const QString before = selectedText();
-    QListWidget::keyPressEvent(event);
+    {
+        OwnChange own(*this);
+        QListWidget::keyPressEvent(event);
+    }
+    // Up, Down and the page keys stay in the list even where it cannot move any further.
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+        key == Qt::Key_PageDown)
+        event->accept();
     if (selectedText() != before)
         pickIfSelected();
+}
+
+void NumberList::selectNumber(int number)
+{
+    QListWidgetItem* target = item(number - 1);
+    if (target == nullptr)
+        return;
+    OwnChange own(*this);
+    setCurrentItem(target);
+    scrollToItem(target, QAbstractItemView::EnsureVisible);
+}
+
+void NumberList::confirm()
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    QListWidgetItem* target = selected.isEmpty() ? currentItem() : selected.front();
+    if (target == nullptr)
+        return;
+    {
+        OwnChange own(*this);
+        setCurrentItem(target, QItemSelectionModel::ClearAndSelect);
+    }
+    pickIfSelected();
+}
+
+void NumberList::takeFocus()
+{
+    if (!hasFocus())
+        m_focusBefore = QApplication::focusWidget();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void NumberList::setVisible(bool visible)
+{
+    // Hand the keyboard back before hiding, or Qt would leave it with the hidden list (or, in
+    // a window that is not active, hand it to the first button when the window is next active).
+    if (!visible && (hasFocus() || window()->focusWidget() == this)) {
+        QWidget* back = m_focusBefore;
+        if (back == nullptr || back == this || back->isHidden())
+            back = window();
+        back->setFocus(Qt::OtherFocusReason);
+    }
+    QListWidget::setVisible(visible);
+}
+
+void NumberList::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        m_rowBefore = selectedItems().isEmpty() ? -1 : row(selectedItems().front());
+        m_currentBefore = currentRow();
+        m_scrollBefore = verticalScrollBar()->value();
+    }
+    OwnChange own(*this);
+    QListWidget::mousePressEvent(event);
+}
+
+void NumberList::mouseMoveEvent(QMouseEvent* event)
+{
+    OwnChange own(*this);
+    QListWidget::mouseMoveEvent(event);
+}
+
+// A pick is the item under the release, wherever the press began; a release outside the list
+// picks nothing and puts back the selection and the scrolling a drag may have changed.
+void NumberList::mouseReleaseEvent(QMouseEvent* event)
+{
+    {
+        OwnChange own(*this);
+        QListWidget::mouseReleaseEvent(event);
+    }
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    const QPoint at = event->position().toPoint();
+    QListWidgetItem* under = viewport()->rect().contains(at) ? itemAt(at) : nullptr;
+    OwnChange own(*this);
+    if (under == nullptr) {
+        clearSelection();
+        setCurrentRow(m_currentBefore, QItemSelectionModel::NoUpdate);
+        if (m_rowBefore >= 0)
+            item(m_rowBefore)->setSelected(true);
+        verticalScrollBar()->setValue(m_scrollBefore);
+        return;
+    }
+    setCurrentItem(under, QItemSelectionModel::ClearAndSelect);
+    pickIfSelected();
 }
 
 void NumberList::pickIfSelected()

@@ -5,6 +5,7 @@
 #include "ui/qt/decoration.h"
 #include "ui/qt/dib_image.h"
 #include "ui/qt/glyph_label.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/number_list.h"
 #include "ui/qt/picture_box.h"
@@ -13,6 +14,7 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -30,6 +32,17 @@ class FormWindow final : public QWidget {
     {
         event->accept();
         m_form.fire(Control::Form1, Event::MouseMove);
+    }
+
+    // Tab and Shift+Tab, from whichever control has the focus.
+    bool focusNextPrevChild(bool next) override { return m_form.keyboard().moveFocus(next); }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (m_form.keyboard().windowKey(*event))
+            event->accept();
+        else
+            QWidget::keyPressEvent(event);
     }
 
   private:
@@ -68,6 +81,7 @@ QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
 {
     installAccessibility();
     build();
+    m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
 }
 
 QtForm::~QtForm() = default;
@@ -76,6 +90,7 @@ void QtForm::build()
 {
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
+    window.setObjectName(QString::fromLatin1(controlName(Control::Form1).data()));
     // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
     QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
     for (int size : {16, 24, 48, 64})
@@ -136,9 +151,9 @@ void QtForm::activate(Control control)
         return;
     }
     fire(control, Event::MouseMove);
-    QWidget* list = m_slots[static_cast<std::size_t>(Control::List1)].widget;
-    if (list != nullptr && list->isVisible())
-        list->setFocus(Qt::OtherFocusReason);
+    NumberList* list = m_slots[static_cast<std::size_t>(Control::List1)].list;
+    if (list != nullptr && !list->isHidden())
+        list->takeFocus();
 }
 
 QWidget* QtForm::controlWidget(Control control) const
@@ -165,6 +180,7 @@ const QtForm::Slot& QtForm::makeList()
     s.list->setObjectName(QStringLiteral("List1"));
     s.list->setVisible(false);
     s.list->onPick([this] { fire(Control::List1, Event::Click); });
+    announceList(s.list);
     return s;
 }
 
@@ -189,8 +205,11 @@ std::u16string QtForm::caption(Control control) const
 void QtForm::setCaption(Control control, std::u16string_view text)
 {
     const Slot& s = slot(control);
-    if (s.text != nullptr)
-        return s.text->setCaption(text);
+    if (s.text != nullptr) {
+        const QString before = exposedText(*s.text);
+        s.text->setCaption(text);
+        return announceText(*s.text, before);
+    }
     if (s.glyph != nullptr)
         return s.glyph->setCaption(text);
     throw RuntimeError::notSupported();
@@ -208,7 +227,13 @@ void QtForm::setVisible(Control control, bool visible)
     if (!visible && control == Control::List1 &&
         m_slots[static_cast<std::size_t>(control)].widget == nullptr)
         return; // hiding the list before it is first made changes nothing
-    slot(control).widget->setVisible(visible);
+    const Slot& s = slot(control);
+    if (s.text != nullptr) {
+        const QString before = exposedText(*s.text);
+        s.text->setVisible(visible);
+        return announceText(*s.text, before);
+    }
+    s.widget->setVisible(visible);
 }
 
 std::u16string QtForm::text(Control control) const

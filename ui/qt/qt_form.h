@@ -18,6 +18,7 @@
 namespace zarvona {
 
 class CuePlayer;
+class Keyboard;
 class NumberList;
 class TextLabel;
 class GlyphLabel;
@@ -62,12 +63,15 @@ class QtForm final : public Form {
     // Called by the control widgets for every event they take.
     void fire(Control control, Event event);
 
-    // A button pressed without the pointer (a screen reader's press action): a click, except for
-    // the list opener, which opens the list as pointing at it does and hands it the keyboard.
+    // A button pressed without the pointer (from the keyboard, or by a screen reader's press
+    // action): a click, except for the list opener, which opens the list as pointing at it does
+    // and hands it the keyboard.
     void activate(Control control);
 
     // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control) const;
+
+    Keyboard& keyboard() const { return *m_keyboard; }
 
     std::u16string caption(Control control) const override;
     void setCaption(Control control, std::u16string_view text) override;
@@ -108,6 +112,7 @@ class QtForm final : public Form {
     const ControlDefinition* m_listDefinition = nullptr;
     EventSink m_sink;
     MessagePresenter m_presenter;
+    std::unique_ptr<Keyboard> m_keyboard;
 };
 
 QColor toQColor(Colour colour);

@@ -1,0 +1,404 @@
+// The whole book from the keyboard: real key events on the real window, each shortcut against
+// what the in-memory model does for the pointer action it stands for.
+#include "window_fixture.h"
+
+#include "app/event_table.h"
+#include "riddles/riddle_catalogue.h"
+#include "riddles/show_riddle.h"
+#include "ui/memory_form.h"
+#include "ui/qt/focus_ring.h"
+#include "ui/qt/keyboard.h"
+#include "ui/qt/number_list.h"
+#include "ui/runtime_error.h"
+
+#include <QScrollBar>
+#include <QWindow>
+
+namespace zarvona {
+namespace {
+
+using namespace std::chrono_literals;
+
+class KeyboardTest : public WindowTest {
+  protected:
+    NumberList& list() { return *dynamic_cast<NumberList*>(form->controlWidget(Control::List1)); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    QWidget* widget(Control control) const { return form->controlWidget(control); }
+
+    void showRiddle(Form& f, int riddle, bool answerShown)
+    {
+        f.setCaption(Control::Label5, toUtf16(std::to_string(riddle)));
+        ShowRiddle(f);
+        f.setVisible(Control::Label2, answerShown);
+    }
+    void expectShowing(int riddle)
+    {
+        EXPECT_EQ(counter(), toUtf16(std::to_string(riddle)));
+        EXPECT_EQ(form->caption(Control::Label1), RiddleCatalogue[riddle - 1].question);
+    }
+};
+
+// What the pointer does for each shortcut, on the model: a click, or a click on a row of the list.
+struct Shortcut {
+    const char* name;
+    int key;
+    int from;
+    int to;
+    Control clicked;
+    int row = -1; // for List1: the row clicked
+};
+
+TEST_F(KeyboardTest, EachShortcutDoesWhatItsPointerActionDoesOnTheModel)
+{
+    const Shortcut shortcuts[] = {
+        {"Left", Qt::Key_Left, 41, 42, Control::Next1},
+        {"Left wraps", Qt::Key_Left, 100, 1, Control::Next1},
+        {"PageDown", Qt::Key_PageDown, 99, 100, Control::Next1},
+        {"Right", Qt::Key_Right, 42, 41, Control::Back},
+        {"Right wraps", Qt::Key_Right, 1, 100, Control::Back},
+        {"PageUp", Qt::Key_PageUp, 2, 1, Control::Back},
+        {"Home", Qt::Key_Home, 57, 1, Control::List1, 0},
+        {"Home on the first", Qt::Key_Home, 1, 1, Control::List1, 0},
+        {"End", Qt::Key_End, 57, 100, Control::List1, 99},
+        {"End on the last", Qt::Key_End, 100, 100, Control::List1, 99},
+    };
+    for (const Shortcut& s : shortcuts) {
+        SCOPED_TRACE(s.name);
+        cues.clear();
+        showRiddle(*form, s.from, true);
+        MemoryForm model;
+        showRiddle(model, s.from, true);
+        if (s.row >= 0)
+            model.selectListItem(s.row);
+        raiseEvent(model, s.clicked, Event::Click,
+                   [](const RuntimeError& e) { FAIL() << e.what(); });
+
+        key(s.key);
+        expectShowing(s.to);
+        EXPECT_EQ(counter(), model.caption(Control::Label5));
+        EXPECT_EQ(cues.played(), model.cues());
+        EXPECT_EQ(form->visible(Control::Label2), model.visible(Control::Label2));
+        EXPECT_EQ(form->visible(Control::List1), model.visible(Control::List1));
+        if (s.row >= 0) {
+            EXPECT_EQ(form->text(Control::List1), model.text(Control::List1));
+        }
+    }
+}
+
+TEST_F(KeyboardTest, SpaceAndReturnRevealAndCueOnlyTheFirstTime)
+{
+    for (const int reveal : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        key(Qt::Key_Left);
+        cues.clear();
+        key(reveal);
+        key(reveal);
+        EXPECT_TRUE(form->visible(Control::Label2));
+        EXPECT_EQ(cues.played(), std::vector<std::string>{"right.wav"});
+    }
+}
+
+TEST_F(KeyboardTest, UpAndDownDoNothingInTheWindow)
+{
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    expectShowing(1);
+    EXPECT_TRUE(cues.played().empty());
+    EXPECT_FALSE(form->visible(Control::List1));
+}
+
+// Digits typed, each after a pause from the one before, and the number then selected.
+struct Typing {
+    const char* name;
+    std::vector<std::pair<QChar, std::chrono::milliseconds>> keys;
+    QString selected;
+};
+
+TEST_F(KeyboardTest, DigitsOpenTheListWithTheNumberSelectedAndInView)
+{
+    const Typing typings[] = {
+        {"two digits", {{'4', 0ms}, {'2', 300ms}}, "42"},
+        {"a pause starts a new number", {{'4', 0ms}, {'2', 1000ms}}, "2"},
+        {"just inside the pause", {{'4', 0ms}, {'2', 999ms}}, "42"},
+        {"the last number", {{'1', 0ms}, {'0', 100ms}, {'0', 100ms}}, "100"},
+        {"past the last starts anew", {{'1', 0ms}, {'0', 100ms}, {'1', 100ms}}, "1"},
+        {"past the last by a digit", {{'9', 0ms}, {'9', 100ms}, {'7', 100ms}}, "7"},
+        {"Arabic-Indic digits", {{QChar(0x0667), 0ms}, {QChar(0x0663), 200ms}}, "73"},
+    };
+    for (const Typing& t : typings) {
+        SCOPED_TRACE(t.name);
+        form->setVisible(Control::List1, false);
+        now += 10s;
+        for (const auto& [character, pause] : t.keys) {
+            now += pause;
+            type(character);
+        }
+        ASSERT_TRUE(form->visible(Control::List1));
+        EXPECT_EQ(list().selectedText(), t.selected);
+        const QRect row = list().visualItemRect(list().selectedItems().front());
+        EXPECT_TRUE(list().viewport()->rect().contains(row)) << "scrolled into view";
+        EXPECT_EQ(focus(), &list());
+        EXPECT_TRUE(hot(Control::Label4)); // opened as pointing at its opener opens it
+        expectShowing(1);
+        EXPECT_TRUE(cues.played().empty());
+    }
+}
+
+TEST_F(KeyboardTest, DigitsThenReturnPickAndDigitsThenEscapeDoNot)
+{
+    click(centreOf(Control::Image2));
+    cues.clear();
+    type('4');
+    now += 200ms;
+    type('2');
+    key(Qt::Key_Return);
+    expectShowing(42);
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_FALSE(form->visible(Control::Label2));
+    EXPECT_EQ(cues.played(), std::vector<std::string>{"click.wav"});
+    EXPECT_EQ(focus(), form->window()) << "the hidden list gave the keyboard back";
+
+    now += 5s;
+    type('7');
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->visible(Control::List1));
+    expectShowing(42);
+    EXPECT_EQ(cues.played().size(), 1u);
+    EXPECT_EQ(focus(), form->window());
+    key(Qt::Key_Escape); // nothing left to close
+    EXPECT_FALSE(form->visible(Control::List1));
+}
+
+TEST_F(KeyboardTest, ThePointerOpenedListTakesTheSameKeys)
+{
+    moveTo(centreOf(Control::Label4));
+    ASSERT_TRUE(form->visible(Control::List1));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->visible(Control::List1));
+
+    moveTo(at::bare);
+    moveTo(centreOf(Control::Label4));
+    ASSERT_TRUE(form->visible(Control::List1));
+    type('9');
+    EXPECT_EQ(list().selectedText(), QStringLiteral("9"));
+    key(Qt::Key_Return);
+    expectShowing(9);
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_EQ(cues.played().size(), 1u);
+}
+
+// After a pick the list is hidden and has given up the keyboard: the list's own keys (a move of
+// its selection, a page, Space confirming) no longer reach it, and each key does only what it
+// does in the window.
+TEST_F(KeyboardTest, AfterAPickTheHiddenListTakesNoKeys)
+{
+    for (const bool byKeyboard : {false, true}) {
+        SCOPED_TRACE(byKeyboard ? "picked by keyboard" : "picked by pointer");
+        moveTo(at::bare);
+        if (byKeyboard) {
+            now += 5s;
+            type('3');
+            key(Qt::Key_Return);
+        } else {
+            moveTo(centreOf(Control::Label4));
+            moveTo(at::listItem3);
+            click(at::listItem3);
+        }
+        expectShowing(3);
+        ASSERT_FALSE(form->visible(Control::List1));
+        EXPECT_NE(focus(), &list());
+        cues.clear();
+
+        key(Qt::Key_Down);
+        key(Qt::Key_Up);
+        expectShowing(3);
+        EXPECT_TRUE(cues.played().empty());
+        key(Qt::Key_Space); // the reveal, not the list confirming "3" again
+        expectShowing(3);
+        EXPECT_TRUE(form->visible(Control::Label2));
+        EXPECT_EQ(cues.played(), std::vector<std::string>{"right.wav"});
+        key(Qt::Key_PageDown); // Next, not a page of the list
+        expectShowing(4);
+        key(Qt::Key_End);
+        expectShowing(100);
+        key(Qt::Key_Home);
+        expectShowing(1);
+        EXPECT_EQ(cues.played().size(), 4u); // one cue for each key that moved
+        EXPECT_FALSE(form->visible(Control::List1));
+    }
+}
+
+TEST_F(KeyboardTest, InTheOpenListUpAndDownMoveAndPickAndStopAtItsEnds)
+{
+    type('9');
+    now += 5s;
+    type('9');
+    key(Qt::Key_Down); // the list's own key: the selection moves, which is a pick
+    expectShowing(10);
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_EQ(focus(), form->window());
+
+    now += 5s;
+    type('1');
+    now += 200ms;
+    type('0');
+    now += 200ms;
+    type('0');
+    cues.clear();
+    key(Qt::Key_Down); // at the end: nothing, and not the window's Down either
+    EXPECT_TRUE(form->visible(Control::List1));
+    EXPECT_TRUE(cues.played().empty());
+    key(Qt::Key_Left); // the window's Next, with the list left open as Next leaves it
+    expectShowing(11);
+    EXPECT_TRUE(form->visible(Control::List1));
+}
+
+QPoint rowCentre(int row)
+{
+    return {418, toQRect(inPixels(form1Definition()[Control::List1].rect)).top() + 7 + 13 * row};
+}
+
+TEST_F(KeyboardTest, ADragInTheListPicksTheRowUnderTheReleaseOnce)
+{
+    QWindow* window = form->window()->windowHandle();
+    moveTo(centreOf(Control::Label4));
+    moveTo(rowCentre(0));
+    QTest::mousePress(window, Qt::LeftButton, {}, rowCentre(0));
+    QTest::mouseMove(window, rowCentre(1));
+    QTest::mouseMove(window, rowCentre(2));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, rowCentre(2));
+    QApplication::processEvents();
+    expectShowing(3);
+    EXPECT_EQ(cues.played(), std::vector<std::string>{"click.wav"});
+    EXPECT_FALSE(form->visible(Control::List1));
+}
+
+TEST_F(KeyboardTest, AReleaseOutsideTheListPicksNothingAndLeavesItAsItWas)
+{
+    QWindow* window = form->window()->windowHandle();
+    type('3');
+    key(Qt::Key_Return);
+    moveTo(at::bare);
+    moveTo(centreOf(Control::Label4));
+    moveTo(rowCentre(0));
+    cues.clear();
+    const int scrolled = list().verticalScrollBar()->value();
+    QTest::mousePress(window, Qt::LeftButton, {}, rowCentre(0));
+    QTest::mouseMove(window, rowCentre(4));
+    QTest::mouseMove(window, at::question);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at::question);
+    QApplication::processEvents();
+    expectShowing(3);
+    EXPECT_TRUE(cues.played().empty());
+    EXPECT_TRUE(form->visible(Control::List1));
+    EXPECT_EQ(list().selectedText(), QStringLiteral("3"));
+    EXPECT_EQ(list().verticalScrollBar()->value(), scrolled);
+}
+
+TEST_F(KeyboardTest, TabVisitsTheFiveButtonsRightToLeftAndShiftTabGoesBack)
+{
+    const std::vector<Control> order(Keyboard::FocusOrder.begin(), Keyboard::FocusOrder.end());
+    EXPECT_EQ(focus(), form->window()) << "nothing is focused at start";
+    for (int round = 0; round < 2; ++round)
+        for (const Control expected : order) {
+            key(Qt::Key_Tab);
+            EXPECT_EQ(focus(), widget(expected)) << controlName(expected);
+        }
+    // Right to left: each button's right edge lies left of the one before it.
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(rectOf(order[i]).right(), rectOf(order[i - 1]).right());
+    for (auto it = order.rbegin() + 1; it != order.rend(); ++it) {
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(focus(), widget(*it)) << controlName(*it);
+    }
+}
+
+// The dark blue of the ring, within antialiasing, in a band just outside a button.
+int ringPixels(const QImage& image, Control button)
+{
+    const QRect inner = toQRect(inPixels(form1Definition()[button].rect));
+    const QRect outer = inner.adjusted(-6, -6, 6, 6);
+    const QColor ring = toQColor(HotForeColor);
+    int n = 0;
+    for (int y = outer.top(); y <= outer.bottom(); ++y)
+        for (int x = outer.left(); x <= outer.right(); ++x) {
+            if (inner.adjusted(2, 2, -2, -2).contains(x, y) || !image.rect().contains(x, y))
+                continue;
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - ring.red()) + std::abs(c.green() - ring.green()) +
+                     std::abs(c.blue() - ring.blue()) <
+                 40;
+        }
+    return n;
+}
+
+TEST_F(KeyboardTest, TheFocusRingShowsOnlyAfterKeyboardUse)
+{
+    // The pointer alone, clicks included, never brings the ring.
+    click(centreOf(Control::Next1));
+    click(centreOf(Control::Image2));
+    moveTo(at::bare);
+    for (const Control button : Keyboard::FocusOrder)
+        EXPECT_EQ(ringPixels(grab(), button), 0) << controlName(button);
+    EXPECT_FALSE(form->keyboard().focusRing().isVisible());
+
+    for (const Control focused : Keyboard::FocusOrder) {
+        key(Qt::Key_Tab);
+        const QImage image = grab();
+        EXPECT_GT(ringPixels(image, focused), 40) << controlName(focused);
+        // No ring round the others, where their surroundings lie clear of the focused one's.
+        const QRect reach = rectOf(focused).adjusted(-12, -12, 12, 12);
+        for (const Control button : Keyboard::FocusOrder)
+            if (button != focused && !reach.intersects(rectOf(button))) {
+                EXPECT_EQ(ringPixels(image, button), 0)
+                    << controlName(button) << " while " << controlName(focused) << " has it";
+            }
+    }
+}
+
+TEST_F(KeyboardTest, ReturnOrSpaceOnAFocusedButtonPressesIt)
+{
+    key(Qt::Key_Tab); // About
+    key(Qt::Key_Return);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(focus(), widget(Control::About));
+
+    key(Qt::Key_Tab); // the list opener: the list opens and has the keyboard
+    key(Qt::Key_Return);
+    EXPECT_TRUE(form->visible(Control::List1));
+    EXPECT_EQ(focus(), &list());
+    key(Qt::Key_Escape); // and gives it back to its opener when it closes
+    EXPECT_FALSE(form->visible(Control::List1));
+    EXPECT_EQ(focus(), widget(Control::Label4));
+
+    key(Qt::Key_Tab); // Back
+    key(Qt::Key_Return);
+    expectShowing(100);
+    key(Qt::Key_Tab); // Next
+    key(Qt::Key_Space);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    expectShowing(2);
+    key(Qt::Key_Tab); // the reveal picture
+    key(Qt::Key_Return);
+    EXPECT_TRUE(form->visible(Control::Label2));
+    key(Qt::Key_Left); // the window's shortcuts still reach the window from a focused button
+    expectShowing(3);
+    EXPECT_EQ(cues.played(), (std::vector<std::string>{"click.wav", "click.wav", "click.wav",
+                                                       "right.wav", "click.wav"}));
+}
+
+TEST_F(KeyboardTest, F1ShowsAboutAndCtrlQOrCtrlWCloses)
+{
+    key(Qt::Key_F1);
+    EXPECT_EQ(messages.size(), 1u);
+    expectShowing(1);
+    for (const int quit : {Qt::Key_Q, Qt::Key_W}) {
+        form->window()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->window()));
+        key(quit, Qt::ControlModifier);
+        EXPECT_FALSE(form->window()->isVisible());
+    }
+    EXPECT_TRUE(cues.played().empty());
+}
+
+} // namespace
+} // namespace zarvona
