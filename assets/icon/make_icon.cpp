@@ -6,7 +6,7 @@
 //
 // Usage: make_icon OUTPUT_DIR   (needs a Qt platform for the letters; offscreen is fine)
 
-#include "../write_file.h"
+#include "../asset_bytes.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -107,18 +107,6 @@ bool isClear(int x, int y) { return kPixels[y][x] == kClear; }
 
 // Palette index of a pixel; clear pixels are black under the mask, as usual.
 int indexAt(int x, int y) { return isClear(x, y) ? 0 : int(kLegend.find(kPixels[y][x])); }
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(std::uint8_t(v & 0xff));
-    out.push_back(std::uint8_t((v >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
 
 std::vector<std::uint8_t> icoBytes()
 {

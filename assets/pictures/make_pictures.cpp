@@ -7,7 +7,7 @@
 //
 // Usage: make_pictures OUTPUT_DIR   (needs a Qt platform; offscreen is fine)
 
-#include "../write_file.h"
+#include "../asset_bytes.h"
 #include "rle8_bmp.h"
 
 #include <QFont>

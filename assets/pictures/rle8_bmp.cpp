@@ -1,22 +1,12 @@
 // BI_RLE8 encoder and BMP file layout; no drawing happens here.
 #include "rle8_bmp.h"
 
+#include "../asset_bytes.h"
+
 #include <stdexcept>
 
 namespace rle8 {
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v & 0xff));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
 
 int runLength(const std::uint8_t* p, int from, int width)
 {

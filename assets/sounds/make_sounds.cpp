@@ -4,11 +4,12 @@
 //
 // Usage: make_sounds OUTPUT_DIR
 
+#include "../asset_bytes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -114,26 +115,14 @@ Samples chime()
     return s;
 }
 
-void put16(std::ofstream& out, std::uint16_t v)
-{
-    const char bytes[2] = {char(v & 0xff), char(v >> 8)};
-    out.write(bytes, 2);
-}
-
-void put32(std::ofstream& out, std::uint32_t v)
-{
-    put16(out, std::uint16_t(v & 0xffff));
-    put16(out, std::uint16_t(v >> 16));
-}
-
 bool writeWav(const std::string& path, const Samples& s)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const auto dataBytes = std::uint32_t(s.size() * 2);
-    out.write("RIFF", 4);
+    Bytes out;
+    putTag(out, "RIFF");
     put32(out, 36 + dataBytes);
-    out.write("WAVE", 4);
-    out.write("fmt ", 4);
+    putTag(out, "WAVE");
+    putTag(out, "fmt ");
     put32(out, 16);
     put16(out, 1); // PCM
     put16(out, 1); // mono
@@ -141,13 +130,13 @@ bool writeWav(const std::string& path, const Samples& s)
     put32(out, kRate * 2); // bytes per second
     put16(out, 2);         // bytes per frame
     put16(out, 16);        // bits per sample
-    out.write("data", 4);
+    putTag(out, "data");
     put32(out, dataBytes);
     for (double v : s) {
         const long q = std::lround(std::clamp(v, -1.0, 1.0) * 32767.0);
         put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(q)));
     }
-    return bool(out);
+    return writeFile(path, out);
 }
 
 } // namespace
