@@ -106,21 +106,30 @@ int countColour(const QImage& image, QRect area, QColor colour, int tolerance = 
 
 TEST_F(LayoutTest, PaintsTheBandTheOvalTheGlyphsAndThePicture)
 {
+    const FormDefinition& definition = form1Definition();
+    const auto colourOf = [&](Control control) { return toQColor(definition[control].foreColor); };
     const QImage image = grab();
-    EXPECT_EQ(image.pixelColor(470, 240), toQColor(0xECD3B3)); // the oval
-    EXPECT_EQ(image.pixelColor(300, 285), QColor(Qt::white));  // the bare window
+    // The oval shows at the window's right edge, just below the list opener; the bare window shows
+    // below the answer, between the reveal button and the oval.
+    EXPECT_EQ(image.pixelColor(image.width() - 5, rectOf(Control::Label4).bottom() + 8),
+              colourOf(Control::Shape1));
+    const QRect answer = rectOf(Control::Label2);
+    EXPECT_EQ(image.pixelColor(answer.center().x(), answer.bottom() + 10),
+              toQColor(definition.backColor));
     // The band's hatch, in the margin left of the question.
-    const QRect margin(2, 60, 28, 40);
-    EXPECT_GT(countColour(image, margin, toQColor(0xEFEEE4)), 100);
-    EXPECT_GT(countColour(image, margin, Qt::white), 100);
-    // The rule under the band, three pixels thick.
-    for (int y : {163, 164, 165})
-        EXPECT_EQ(image.pixelColor(200, y), toQColor(0xE0E0E0)) << y;
-    // Glyphs at rest in the idle colour; the question in the text colour.
+    const QRect question = rectOf(Control::Label1);
+    const QRect margin(2, question.top(), question.left() - 4, 40);
+    EXPECT_GT(countColour(image, margin, colourOf(Control::Shape2)), 100);
+    EXPECT_GT(countColour(image, margin, toQColor(definition.backColor)), 100);
+    // The rule under the band, three pixels thick about its line.
+    const int ruleY = twipsToPixels(definition[Control::Line2].rect.top);
+    for (int y : {ruleY - 1, ruleY, ruleY + 1})
+        EXPECT_EQ(image.pixelColor(question.center().x(), y), colourOf(Control::Line2)) << y;
+    // Glyphs at rest in the idle colour; the question in its own text colour.
     for (Control glyph : {Control::Next1, Control::Back, Control::About, Control::Label4})
         EXPECT_GT(countColour(image, rectOf(glyph), toQColor(IdleForeColor)), 60)
             << controlName(glyph);
-    EXPECT_GT(countColour(image, rectOf(Control::Label1), toQColor(HotForeColor), 40), 300);
+    EXPECT_GT(countColour(image, question, colourOf(Control::Label1), 40), 300);
     // The reveal button shows its picture: white background, a blue word.
     const QRect button = rectOf(Control::Image2);
     EXPECT_GT(countColour(image, button, QColor(0, 0, 170), 30), 100);
@@ -171,7 +180,10 @@ TEST_F(LayoutTest, TheLongestQuestionWrapsInsideItsRectangle)
     EXPECT_GE(label->textLayout().lineCount(), 4);
     EXPECT_GE(inkBands(image, question), 1);
     // Nothing spills past the label's sides into the band's margins.
-    EXPECT_EQ(countColour(image, QRect(0, 40, 30, 120), toQColor(HotForeColor), 60), 0);
+    const QColor ink = toQColor(form1Definition()[Control::Label1].foreColor);
+    EXPECT_EQ(
+        countColour(image, QRect(0, question.top(), question.left(), question.height()), ink, 60),
+        0);
 }
 
 TEST_F(LayoutTest, TheNumberListShowsFiveRowsRightToLeft)
