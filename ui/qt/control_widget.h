@@ -1,10 +1,12 @@
 // The pointer side of a label or image control in the real window: it reports every movement
 // over it (mouse tracking on, so no button is needed) and a click, which is a left-button press
 // and release both over it. A button that has the keyboard focus is pressed with Space or
-// Return; every other key goes on to the window. What it looks like is left to the subclasses.
+// Return; every other key goes on to the window. What it looks like, and which of the model's
+// properties it has, is left to the subclasses.
 #pragma once
 
 #include "ui/form.h"
+#include "ui/qt/control_properties.h"
 
 #include <QWidget>
 
@@ -12,7 +14,7 @@ namespace zarvona {
 
 class QtForm;
 
-class ControlWidget : public QWidget {
+class ControlWidget : public QWidget, public ControlProperties {
   public:
     ControlWidget(Control control, QtForm& form, QWidget* parent);
 

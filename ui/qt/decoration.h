@@ -3,12 +3,14 @@
 #pragma once
 
 #include "ui/form_definition.h"
+#include "ui/qt/control_properties.h"
 
 #include <QWidget>
 
 namespace zarvona {
 
-class Decoration final : public QWidget {
+// It has none of the model's properties but its visibility.
+class Decoration final : public QWidget, public ControlProperties {
   public:
     Decoration(const ControlDefinition& definition, QWidget* parent);
 

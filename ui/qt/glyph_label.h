@@ -17,10 +17,10 @@ class GlyphLabel final : public ControlWidget {
   public:
     GlyphLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent);
 
-    const std::u16string& caption() const { return m_caption; }
-    void setCaption(std::u16string_view caption) { m_caption = caption; }
-    Colour foreColor() const { return m_colour; }
-    void setForeColor(Colour colour);
+    std::u16string caption() const override { return m_caption; }
+    void setCaption(std::u16string_view caption) override { m_caption = caption; }
+    Colour foreColor() const override { return m_colour; }
+    void setForeColor(Colour colour) override;
 
     // The glyph's bounds in the label: where a focus ring goes round it.
     QRectF outline() const { return m_path.boundingRect(); }

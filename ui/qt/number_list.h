@@ -8,6 +8,7 @@
 #pragma once
 
 #include "ui/form_definition.h"
+#include "ui/qt/control_properties.h"
 
 #include <QListWidget>
 
@@ -17,7 +18,7 @@
 
 namespace zarvona {
 
-class NumberList final : public QListWidget {
+class NumberList final : public QListWidget, public ControlProperties {
   public:
     NumberList(const ControlDefinition& definition, QWidget* parent);
 
@@ -26,8 +27,10 @@ class NumberList final : public QListWidget {
     // The selected item's text, empty when none is selected.
     QString selectedText() const;
 
-    Colour foreColor() const { return m_colour; }
-    void setForeColor(Colour colour);
+    // The model's Text: the selected item's text, empty when none is selected.
+    std::u16string text() const override { return selectedText().toStdU16String(); }
+    Colour foreColor() const override { return m_colour; }
+    void setForeColor(Colour colour) override;
 
     // Selects the number's item and scrolls it into view, without picking it.
     void selectNumber(int number);

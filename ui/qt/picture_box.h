@@ -10,8 +10,8 @@ class PictureBox final : public ControlWidget {
   public:
     PictureBox(Control control, QtForm& form, QWidget* parent);
 
-    const PictureRef& picture() const { return m_picture; }
-    void setPicture(PictureRef picture);
+    PictureRef picture() const override { return m_picture; }
+    void setPicture(PictureRef picture) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

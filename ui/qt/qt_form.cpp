@@ -108,34 +108,35 @@ void QtForm::build()
     for (auto it = m_definition.controls.rbegin(); it != m_definition.controls.rend(); ++it) {
         const ControlDefinition& d = *it;
         Slot& s = m_slots.at(static_cast<std::size_t>(d.control));
+        const auto keep = [&s](auto* widget) {
+            s.widget = widget;
+            s.properties = widget;
+        };
         switch (d.kind) {
         case ControlKind::Label:
             if (d.glyph != Glyph::None)
-                s.widget = s.glyph = new GlyphLabel(d, *this, &window);
+                keep(new GlyphLabel(d, *this, &window));
             else
-                s.widget = s.text =
-                    new TextLabel(d, coversOf(m_definition, d.control), *this, &window);
+                keep(new TextLabel(d, coversOf(m_definition, d.control), *this, &window));
             break;
-        case ControlKind::Image:
-            s.widget = s.picture = new PictureBox(d.control, *this, &window);
-            break;
+        case ControlKind::Image: keep(new PictureBox(d.control, *this, &window)); break;
         case ControlKind::ListBox:
-            // Made when first shown or read (see makeList()): it is hidden at start, and making it
-            // would cost start-up the style and a hundred items.
+            // Made when first shown or asked for (see madeSlot()): it is hidden at start, and
+            // making it would cost start-up the style and a hundred items.
             m_listDefinition = &d;
+            m_listBeforeMade = std::make_unique<ListBeforeMade>(d.foreColor);
+            s.properties = m_listBeforeMade.get();
             continue;
         case ControlKind::Shape:
-        case ControlKind::Line: s.widget = new Decoration(d, &window); break;
+        case ControlKind::Line: keep(new Decoration(d, &window)); break;
         }
         if (d.kind != ControlKind::Shape && d.kind != ControlKind::Line)
             s.widget->setGeometry(toQRect(inPixels(d.rect)));
         s.widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
         s.widget->setVisible(d.visible);
     }
-    pictureBox(Control::Image4)
-        ->setPicture(loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
-    pictureBox(Control::Image3)
-        ->setPicture(loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
+    setPicture(Control::Image4, loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
+    setPicture(Control::Image3, loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
 }
 
 void QtForm::fire(Control control, Event event)
@@ -151,128 +152,77 @@ void QtForm::activate(Control control)
         return;
     }
     fire(control, Event::MouseMove);
-    NumberList* list = m_slots[static_cast<std::size_t>(Control::List1)].list;
-    if (list != nullptr && !list->isHidden())
-        list->takeFocus();
+    if (m_list != nullptr && !m_list->isHidden())
+        m_list->takeFocus();
 }
 
-QWidget* QtForm::controlWidget(Control control) const
+QWidget* QtForm::controlWidget(Control control)
 {
-    return control == Control::Form1 ? m_window.get() : slot(control).widget;
+    return control == Control::Form1 ? m_window.get() : madeSlot(control).widget;
 }
 
 const QtForm::Slot& QtForm::slot(Control control) const
 {
     const Slot& s = m_slots.at(static_cast<std::size_t>(control));
-    if (s.widget == nullptr && control == Control::List1 && m_listDefinition != nullptr)
-        return const_cast<QtForm*>(this)->makeList();
-    if (s.widget == nullptr)
+    if (s.properties == nullptr)
         throw RuntimeError::notSupported();
     return s;
 }
 
-const QtForm::Slot& QtForm::makeList()
+const QtForm::Slot& QtForm::madeSlot(Control control)
 {
-    Slot& s = m_slots.at(static_cast<std::size_t>(Control::List1));
+    Slot& s = m_slots.at(static_cast<std::size_t>(control));
+    if (s.widget != nullptr || control != Control::List1 || m_listDefinition == nullptr)
+        return slot(control);
     // Made last, it lies above every other control, where the open list belongs.
-    s.widget = s.list = new NumberList(*m_listDefinition, m_window.get());
-    s.list->setGeometry(toQRect(inPixels(m_listDefinition->rect)));
-    s.list->setObjectName(QStringLiteral("List1"));
-    s.list->setVisible(false);
-    s.list->onPick([this] { fire(Control::List1, Event::Click); });
-    announceList(s.list);
+    m_list = new NumberList(*m_listDefinition, m_window.get());
+    m_list->setGeometry(toQRect(inPixels(m_listDefinition->rect)));
+    m_list->setObjectName(QString::fromLatin1(controlName(Control::List1).data()));
+    m_list->setVisible(false);
+    m_list->onPick([this] { fire(Control::List1, Event::Click); });
+    announceList(m_list);
+    s.widget = m_list;
+    s.properties = m_list;
     return s;
-}
-
-PictureBox* QtForm::pictureBox(Control control) const
-{
-    PictureBox* picture = slot(control).picture;
-    if (picture == nullptr)
-        throw RuntimeError::notSupported();
-    return picture;
 }
 
 std::u16string QtForm::caption(Control control) const
 {
-    const Slot& s = slot(control);
-    if (s.text != nullptr)
-        return s.text->caption();
-    if (s.glyph != nullptr)
-        return s.glyph->caption();
-    throw RuntimeError::notSupported();
+    return slot(control).properties->caption();
 }
 
 void QtForm::setCaption(Control control, std::u16string_view text)
 {
-    const Slot& s = slot(control);
-    if (s.text != nullptr) {
-        const QString before = exposedText(*s.text);
-        s.text->setCaption(text);
-        return announceText(*s.text, before);
-    }
-    if (s.glyph != nullptr)
-        return s.glyph->setCaption(text);
-    throw RuntimeError::notSupported();
+    madeSlot(control).properties->setCaption(text);
 }
 
 bool QtForm::visible(Control control) const
 {
-    if (control == Control::List1 && m_slots[static_cast<std::size_t>(control)].widget == nullptr)
-        return false; // not made yet, so never shown
-    return !slot(control).widget->isHidden();
+    const Slot& s = slot(control);
+    return s.widget != nullptr && !s.widget->isHidden(); // the list is hidden until it is made
 }
 
 void QtForm::setVisible(Control control, bool visible)
 {
-    if (!visible && control == Control::List1 &&
-        m_slots[static_cast<std::size_t>(control)].widget == nullptr)
+    if (!visible && slot(control).widget == nullptr)
         return; // hiding the list before it is first made changes nothing
-    const Slot& s = slot(control);
-    if (s.text != nullptr) {
-        const QString before = exposedText(*s.text);
-        s.text->setVisible(visible);
-        return announceText(*s.text, before);
-    }
-    s.widget->setVisible(visible);
+    madeSlot(control).widget->setVisible(visible);
 }
 
-std::u16string QtForm::text(Control control) const
-{
-    const Slot& s = slot(control);
-    if (s.list == nullptr)
-        throw RuntimeError::notSupported();
-    return s.list->selectedText().toStdU16String();
-}
+std::u16string QtForm::text(Control control) const { return slot(control).properties->text(); }
 
-Colour QtForm::foreColor(Control control) const
-{
-    const Slot& s = slot(control);
-    if (s.glyph != nullptr)
-        return s.glyph->foreColor();
-    if (s.text != nullptr)
-        return s.text->foreColor();
-    if (s.list != nullptr)
-        return s.list->foreColor();
-    throw RuntimeError::notSupported();
-}
+Colour QtForm::foreColor(Control control) const { return slot(control).properties->foreColor(); }
 
 void QtForm::setForeColor(Control control, Colour colour)
 {
-    const Slot& s = slot(control);
-    if (s.glyph != nullptr)
-        return s.glyph->setForeColor(colour);
-    if (s.text != nullptr)
-        return s.text->setForeColor(colour);
-    if (s.list != nullptr)
-        return s.list->setForeColor(colour);
-    throw RuntimeError::notSupported();
+    madeSlot(control).properties->setForeColor(colour);
 }
 
-PictureRef QtForm::picture(Control control) const { return pictureBox(control)->picture(); }
+PictureRef QtForm::picture(Control control) const { return slot(control).properties->picture(); }
 
 void QtForm::setPicture(Control control, PictureRef picture)
 {
-    pictureBox(control)->setPicture(std::move(picture));
+    madeSlot(control).properties->setPicture(std::move(picture));
 }
 
 float QtForm::width() const { return toTwips(m_window->frameGeometry().width()); }

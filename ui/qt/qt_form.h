@@ -7,6 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/form_definition.h"
+#include "ui/qt/control_properties.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -20,9 +21,6 @@ namespace zarvona {
 class CuePlayer;
 class Keyboard;
 class NumberList;
-class TextLabel;
-class GlyphLabel;
-class PictureBox;
 
 // A picture object of the real window.
 class QtPicture final : public Picture {
@@ -69,7 +67,7 @@ class QtForm final : public Form {
     void activate(Control control);
 
     // The control's widget (the window itself for Form1); asking for the list makes it.
-    QWidget* controlWidget(Control control) const;
+    QWidget* controlWidget(Control control);
 
     Keyboard& keyboard() const { return *m_keyboard; }
 
@@ -91,25 +89,37 @@ class QtForm final : public Form {
     int msgBox(std::u16string_view prompt, int style) override;
 
   private:
-    // Each control's widget, and the same widget by its kind (null where it is of another).
+    // A control's widget, and the same object as the model sees it.
     struct Slot {
         QWidget* widget = nullptr;
-        TextLabel* text = nullptr;
-        GlyphLabel* glyph = nullptr;
-        PictureBox* picture = nullptr;
-        NumberList* list = nullptr;
+        ControlProperties* properties = nullptr;
+    };
+
+    // The number list before it is made: hidden, nothing selected, in its defined colour.
+    class ListBeforeMade final : public ControlProperties {
+      public:
+        explicit ListBeforeMade(Colour colour) : m_colour(colour) {}
+        std::u16string text() const override { return {}; }
+        Colour foreColor() const override { return m_colour; }
+
+      private:
+        Colour m_colour;
     };
 
     void build();
+    // What reads see; the list answers from its definition until it is made. Raises error 438
+    // for the window itself, which has none of these properties.
     const Slot& slot(Control control) const;
-    const Slot& makeList();
-    PictureBox* pictureBox(Control control) const;
+    // What writes change: the list is made first if it is not yet.
+    const Slot& madeSlot(Control control);
 
     const FormDefinition& m_definition;
     CuePlayer& m_cues;
     std::unique_ptr<QWidget> m_window;
     std::array<Slot, ControlCount> m_slots{};
     const ControlDefinition* m_listDefinition = nullptr;
+    std::unique_ptr<ListBeforeMade> m_listBeforeMade;
+    NumberList* m_list = nullptr;
     EventSink m_sink;
     MessagePresenter m_presenter;
     std::unique_ptr<Keyboard> m_keyboard;

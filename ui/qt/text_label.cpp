@@ -1,6 +1,7 @@
 #include "ui/qt/text_label.h"
 
 #include "ui/form_definition.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_form.h"
 
@@ -136,15 +137,24 @@ void TextLabel::setCaption(std::u16string_view caption)
 {
     if (caption == m_caption)
         return;
+    const QString exposedBefore = exposedText(*this);
     const QRegion before = m_layout ? textArea() : QRegion(rect());
     m_caption = caption;
     m_display = displayTextOf(caption);
     m_layout.reset();
     repaintText(before);
+    announceText(*this, exposedBefore);
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void TextLabel::setVisible(bool visible)
+{
+    const QString exposedBefore = exposedText(*this);
+    ControlWidget::setVisible(visible);
+    announceText(*this, exposedBefore);
 }
 
 void TextLabel::setForeColor(Colour colour)

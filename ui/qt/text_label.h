@@ -33,10 +33,12 @@ class TextLabel final : public ControlWidget {
     TextLabel(const ControlDefinition& definition, std::vector<QRect> covers, QtForm& form,
               QWidget* parent);
 
-    const std::u16string& caption() const { return m_caption; }
-    void setCaption(std::u16string_view caption);
-    Colour foreColor() const { return m_colour; }
-    void setForeColor(Colour colour);
+    std::u16string caption() const override { return m_caption; }
+    void setCaption(std::u16string_view caption) override;
+    Colour foreColor() const override { return m_colour; }
+    void setForeColor(Colour colour) override;
+    // Showing or hiding the answer changes what a screen reader is told the label says.
+    void setVisible(bool visible) override;
 
     // The caption as it is laid out: every kind of line break made one.
     const QString& displayText() const { return m_display; }
