@@ -97,7 +97,6 @@ constexpr FormDefinition Form1{
     .backColor = White,
     .openingLeft = 1215,
     .openingTop = 1230,
-    .dialogFont = DialogFont,
     .controls = Controls,
 };
 

@@ -59,7 +59,6 @@ struct FormDefinition {
     Colour backColor = 0;
     int openingLeft = 0;
     int openingTop = 0;
-    FontSpec dialogFont;
     std::span<const ControlDefinition> controls;
 
     const ControlDefinition& operator[](Control control) const;

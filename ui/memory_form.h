@@ -56,8 +56,6 @@ class MemoryForm final : public Form {
     void failOn(Access access, Property property, Control control = Control::Form1);
 
     // What a test inspects.
-    float left() const { return m_left; }
-    float top() const { return m_top; }
     std::optional<int> selectedListItem() const { return m_selected; }
     const std::vector<std::string>& cues() const { return m_cues; }
     struct Message {
