@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/first_use.h"
+#include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
 #include "ui/qt/qt_form.h"
@@ -58,10 +60,12 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     qInstallMessageHandler(defaultHandler);
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.Zarvona"));
+    const QuitOnSignals quitOnSignals;
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
     QtForm form(*cues);
     wireEvents(form);
+    prepareAfterFirstPaint(form, *cues);
     form.fire(Control::Form1, Event::Load);
     form.window()->show();
     if (shown)

@@ -134,6 +134,15 @@ void QtForm::activate(Control control)
         list->setFocus(Qt::OtherFocusReason);
 }
 
+void QtForm::prepareFirstUse()
+{
+    for (const Control control : {Control::Label2, Control::List1}) {
+        QWidget* widget = slot(control).widget;
+        QImage scratch(widget->size(), QImage::Format_ARGB32_Premultiplied);
+        widget->render(&scratch);
+    }
+}
+
 QWidget* QtForm::controlWidget(Control control) const
 {
     return control == Control::Form1 ? m_window.get() : slot(control).widget;
