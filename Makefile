@@ -25,7 +25,10 @@ test:
 	@cmake --build $(BUILD) --parallel $(JOBS)
 	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
 
-bench: build
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS)
 	@bench/run $(BUILD)
 
 clean:
