@@ -197,7 +197,10 @@ void latency(Probe& probe, int cycles)
     const Area opener = centred(areaOf(Control::Label4));
     const Area list = areaOf(Control::List1);
     const Area counter = areaOf(Control::Label5);
-    const Area answer = areaOf(Control::Label2);
+    // Where the answer's first line appears (it is centred and starts at the top): small, so
+    // that each read-back is quick.
+    const Area answerRect = areaOf(Control::Label2);
+    const Area answer{answerRect.x + answerRect.width / 2 - 60, answerRect.y, 120, 24};
     const int rowHeight =
         (list.height - 2) / zarvona::form1Definition()[Control::List1].listVisibleRows;
 

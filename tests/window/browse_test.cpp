@@ -269,17 +269,6 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
     MemoryForm model;
     Form_Load(model);
     const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
-    auto state = [](const Form& f) {
-        std::vector<std::string> s;
-        for (Control c : {Control::Label1, Control::Label2, Control::Label5})
-            s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
-        for (Control c : {Control::Label2, Control::List1})
-            s.push_back(f.visible(c) ? "shown" : "hidden");
-        for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
-            s.push_back(std::to_string(f.foreColor(c)));
-        s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
-        return s;
-    };
     std::mt19937 random(23);
     for (int step = 0; step < 1000; ++step) {
         const auto [x, y] = randomPoint(random);
@@ -294,7 +283,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
             QApplication::processEvents();
             raiseEvent(model, target, Event::Click, fail);
         }
-        ASSERT_EQ(state(*form), state(model)) << "step " << step << " at " << x << "," << y;
+        ASSERT_EQ(stateOf(*form), stateOf(model)) << "step " << step << " at " << x << "," << y;
     }
     EXPECT_GT(model.cues().size(), 10u); // the session really did browse and reveal
 }

@@ -104,19 +104,6 @@ class LongSession : public WindowTest {
     long boxes = 0;
 };
 
-std::vector<std::string> stateOf(const Form& f)
-{
-    std::vector<std::string> s;
-    for (Control c : {Control::Label1, Control::Label2, Control::Label5})
-        s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
-    for (Control c : {Control::Label2, Control::List1})
-        s.push_back(f.visible(c) ? "shown" : "hidden");
-    for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
-        s.push_back(std::to_string(f.foreColor(c)));
-    s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
-    return s;
-}
-
 TEST_F(LongSession, TheWindowFollowsTheModelAndItsMemoryStaysFlat)
 {
     const long events = sessionEvents();
