@@ -33,7 +33,10 @@ package:
 	@cmake --build $(BUILD) --parallel $(JOBS) --target zarvona
 	@cd $(BUILD) && cpack -G DEB
 
-bench: build
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --parallel $(JOBS)
 	@bench/run $(BUILD)
 
 clean:

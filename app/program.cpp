@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/command_line.h"
+#include "app/first_use.h"
+#include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
 #include "ui/qt/message_box.h"
@@ -62,10 +64,12 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.zarvona"));
     installQtArabicTranslation(); // the program speaks Arabic only, whatever the locale
+    const QuitOnSignals quitOnSignals;
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
     QtForm form(*cues);
     wireEvents(form);
+    prepareAfterFirstPaint(form, *cues);
     form.fire(Control::Form1, Event::Load);
     form.window()->show();
     if (shown)

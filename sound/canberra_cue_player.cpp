@@ -1,9 +1,10 @@
 // The Linux cue player: libcanberra, the desktop's event-sound service. All of libcanberra runs
 // on one worker thread of its own, so loading it and connecting to the sound server (which can
-// take a while, or fail) never holds up the window: the library is loaded there on the first cue,
-// not at start-up. The worker keeps only the newest request: a cue asked for while another is
-// still waiting replaces it, just as it would cut it off once playing. Without the library, the
-// server or a device, the program is silent.
+// take a while, or fail) never holds up the window. Nothing of it happens at start-up: the
+// thread is made, and the library loaded there, once the window is painted (or at the first
+// cue, should that come sooner). The worker keeps only the newest request: a cue asked for while
+// another is still waiting replaces it, just as it would cut it off once playing. Without the
+// library, the server or a device, the program is silent.
 #include "sound/cue_locator.h"
 #include "sound/cue_player.h"
 
@@ -75,15 +76,14 @@ struct Channel {
 
 class CanberraCuePlayer final : public CuePlayer {
   public:
-    CanberraCuePlayer()
-        : m_channel(std::make_shared<Channel>()), m_worker([channel = m_channel] { run(*channel); })
-    {
-    }
+    CanberraCuePlayer() : m_channel(std::make_shared<Channel>()) {}
 
     // Closing the window never waits long on the sound service: the sound thread gets a moment
     // to finish, and is left to end with the process if it is stuck talking to the server.
     ~CanberraCuePlayer() override
     {
+        if (!m_worker.joinable())
+            return;
         std::unique_lock lock(m_channel->mutex);
         m_channel->stopping = true;
         m_channel->wake.notify_all();
@@ -96,8 +96,15 @@ class CanberraCuePlayer final : public CuePlayer {
             m_worker.detach();
     }
 
+    void prepare() override
+    {
+        if (!m_worker.joinable())
+            m_worker = std::thread([channel = m_channel] { run(*channel); });
+    }
+
     void play(std::string_view fileName) override
     {
+        prepare();
         {
             std::lock_guard lock(m_channel->mutex);
             m_channel->pending = std::string(fileName);
@@ -110,7 +117,7 @@ class CanberraCuePlayer final : public CuePlayer {
     {
         Canberra ca;
         ca_context* context = nullptr;
-        bool unavailable = false;
+        const bool unavailable = !ca.load() || !open(ca, context);
         for (;;) {
             std::string fileName;
             {
@@ -121,9 +128,7 @@ class CanberraCuePlayer final : public CuePlayer {
                 fileName = std::move(*channel.pending);
                 channel.pending.reset();
             }
-            if (context == nullptr && !unavailable)
-                unavailable = !ca.load() || !open(ca, context);
-            if (context != nullptr)
+            if (!unavailable)
                 playOn(ca, context, fileName);
         }
         if (context != nullptr)
@@ -179,7 +184,7 @@ class CanberraCuePlayer final : public CuePlayer {
     }
 
     std::shared_ptr<Channel> m_channel;
-    std::thread m_worker; // after the channel: it starts running in the constructor
+    std::thread m_worker; // made by prepare(), and never again once it has run
 };
 
 } // namespace

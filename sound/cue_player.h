@@ -14,6 +14,10 @@ class CuePlayer {
   public:
     virtual ~CuePlayer() = default;
     virtual void play(std::string_view fileName) = 0;
+    // Gets ready for the first cue (loads the sound library, reaches the sound service) in the
+    // background, so that the first click pays nothing for it; called once the window has first
+    // been painted. Playing works without it.
+    virtual void prepare() {}
 };
 
 // The platform's player: the desktop's event-sound service on Linux, the system call on Windows.

@@ -67,6 +67,13 @@ class MemoryForm final : public Form {
     // "Label2.Visible=False", "cue click.wav", "Image2.Picture=hover", "move 412 347", "msgbox".
     const std::vector<std::string>& log() const { return m_log; }
     void clearLog() { m_log.clear(); }
+    // Forgets the cues and the message boxes as well, so that a long session stays flat.
+    void clearRecords()
+    {
+        m_log.clear();
+        m_cues.clear();
+        m_messages.clear();
+    }
     static std::string pictureName(const PictureRef& picture);
 
   private:

@@ -75,4 +75,18 @@ QRect WindowTest::rectOf(Control control)
     return toQRect(inPixels(form1Definition()[control].rect));
 }
 
+std::vector<std::string> stateOf(const Form& f)
+{
+    std::vector<std::string> s;
+    for (Control c : {Control::Label1, Control::Label2, Control::Label5})
+        s.push_back(QString::fromStdU16String(f.caption(c)).toStdString());
+    for (Control c : {Control::Label2, Control::List1})
+        s.push_back(f.visible(c) ? "shown" : "hidden");
+    s.push_back("selected " + QString::fromStdU16String(f.text(Control::List1)).toStdString());
+    for (Control c : {Control::Next1, Control::Back, Control::About, Control::Label4})
+        s.push_back(std::to_string(f.foreColor(c)));
+    s.push_back(f.picture(Control::Image2) == f.picture(Control::Image3) ? "hover" : "rest");
+    return s;
+}
+
 } // namespace zarvona

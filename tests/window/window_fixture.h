@@ -57,6 +57,10 @@ class WindowTest : public testing::Test {
     std::vector<Shown> messages;
 };
 
+// What a differential session compares between the real window and the model after each step:
+// the three labels' captions, what is shown, the glyphs' colours and the reveal's picture.
+std::vector<std::string> stateOf(const Form& form);
+
 // Points over the window that lie over one control only, or over none.
 namespace at {
 inline const QPoint bare{200, 295};

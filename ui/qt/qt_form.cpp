@@ -156,6 +156,15 @@ void QtForm::activate(Control control)
         m_list->takeFocus();
 }
 
+void QtForm::prepareFirstUse()
+{
+    for (const Control control : {Control::Label2, Control::List1}) {
+        QWidget* widget = madeSlot(control).widget;
+        QImage scratch(widget->size(), QImage::Format_ARGB32_Premultiplied);
+        widget->render(&scratch);
+    }
+}
+
 QWidget* QtForm::controlWidget(Control control)
 {
     return control == Control::Form1 ? m_window.get() : madeSlot(control).widget;

@@ -66,6 +66,10 @@ class QtForm final : public Form {
     // and hands it the keyboard.
     void activate(Control control);
 
+    // Makes, lays out and paints off screen what a first click would otherwise wait for: the
+    // number list and the hidden answer in its face. Meant for when the window is idle.
+    void prepareFirstUse();
+
     // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control);
 

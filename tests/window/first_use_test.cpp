@@ -1,0 +1,72 @@
+// What the first clicks need is prepared once the window has been painted, never before it shows,
+// and preparing it changes nothing on the screen.
+#include "window_fixture.h"
+
+#include "app/first_use.h"
+#include "app/window_wiring.h"
+#include "ui/qt/number_list.h"
+
+#include <QTest>
+
+namespace zarvona {
+namespace {
+
+// Remembers each time it was asked to get ready, and whether the window had painted by then.
+class PreparingCuePlayer final : public CuePlayer, public QObject {
+  public:
+    void play(std::string_view) override {}
+    void prepare() override { preparedAfterPaint.push_back(m_painted); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_painted = m_painted || event->type() == QEvent::Paint;
+        return false;
+    }
+    std::vector<bool> preparedAfterPaint;
+
+  private:
+    bool m_painted = false;
+};
+
+TEST(FirstUse, TheListTheAnswerAndTheSoundAreReadiedAfterTheFirstPaintOnly)
+{
+    PreparingCuePlayer cues;
+    QtForm form(cues);
+    form.window()->installEventFilter(&cues);
+    wireEvents(form);
+    prepareAfterFirstPaint(form, cues);
+    form.fire(Control::Form1, Event::Load);
+    QApplication::processEvents();
+    EXPECT_TRUE(cues.preparedAfterPaint.empty()) << "prepared before the window showed";
+    EXPECT_EQ(form.window()->findChild<NumberList*>(), nullptr);
+
+    form.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cues.preparedAfterPaint.empty(); }));
+    EXPECT_TRUE(cues.preparedAfterPaint.front());
+    const auto* list = form.window()->findChild<NumberList*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 100);
+
+    // Once only, and with the window as it was: list closed, answer hidden, same pixels as a
+    // window that prepared nothing.
+    form.window()->update();
+    QTest::qWait(20);
+    EXPECT_EQ(cues.preparedAfterPaint.size(), 1u);
+    EXPECT_FALSE(form.visible(Control::List1));
+    EXPECT_FALSE(form.visible(Control::Label2));
+    RecordingCuePlayer otherCues;
+    QtForm unprepared(otherCues);
+    wireEvents(unprepared);
+    unprepared.fire(Control::Form1, Event::Load);
+    EXPECT_EQ(form.window()->grab().toImage(), unprepared.window()->grab().toImage());
+
+    // The prepared list opens and picks as one made on the spot does.
+    form.activate(Control::Label4);
+    ASSERT_TRUE(form.visible(Control::List1));
+    QTest::keyClick(form.controlWidget(Control::List1), Qt::Key_Return);
+    EXPECT_FALSE(form.visible(Control::List1));
+    EXPECT_EQ(form.caption(Control::Label5), u"1");
+}
+
+} // namespace
+} // namespace zarvona
