@@ -5,8 +5,8 @@
 #include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
-#include "ui/qt/message_box.h"
-#include "ui/qt/qt_form.h"
+#include "window/message_box.h"
+#include "window/qt_form.h"
 
 #include <QApplication>
 
@@ -67,7 +67,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     const QuitOnSignals quitOnSignals;
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
-    QtForm form(*cues);
+    QtForm form([&player = *cues](std::string_view name) { player.play(name); });
     wireEvents(form);
     prepareAfterFirstPaint(form, *cues);
     form.fire(Control::Form1, Event::Load);

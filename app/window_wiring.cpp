@@ -1,8 +1,8 @@
 #include "app/window_wiring.h"
 
-#include "app/event_table.h"
-#include "ui/qt/qt_form.h"
+#include "shell/event_table.h"
 #include "ui/runtime_error.h"
+#include "window/qt_form.h"
 
 #include <cstdio>
 

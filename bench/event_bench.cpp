@@ -6,7 +6,7 @@
 // Prints medians of several rounds and the ratios.
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
-#include "ui/qt/qt_form.h"
+#include "window/qt_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
 
     zarvona::RecordingCuePlayer cues;
-    zarvona::QtForm form(cues);
+    zarvona::QtForm form([&cues](std::string_view name) { cues.play(name); });
     zarvona::wireEvents(form);
     form.fire(zarvona::Control::Form1, zarvona::Event::Load);
     form.window()->show();

@@ -1,4 +1,4 @@
-#include "app/event_table.h"
+#include "shell/event_table.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 

@@ -1,5 +1,5 @@
-#include "app/form_load.h"
 #include "riddles/riddle_catalogue.h"
+#include "shell/form_load.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 

@@ -1,5 +1,5 @@
-#include "app/event_table.h"
 #include "browser/handlers.h"
+#include "shell/event_table.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"

@@ -1,9 +1,9 @@
 // Random pointer movements and clicks over the model, routed by position as the window routes
 // them, checking the book's invariants after every step.
-#include "app/event_table.h"
-#include "app/form_load.h"
 #include "random_points.h"
 #include "riddles/riddle_catalogue.h"
+#include "shell/event_table.h"
+#include "shell/form_load.h"
 #include "ui/conversions.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"

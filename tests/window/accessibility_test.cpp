@@ -2,9 +2,9 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
-#include "ui/qt/accessibility.h"
-#include "ui/qt/message_box.h"
-#include "ui/qt/text_label.h"
+#include "window/accessibility.h"
+#include "window/message_box.h"
+#include "window/text_label.h"
 
 #include <QAccessible>
 #include <QMessageBox>

@@ -1,16 +1,16 @@
 #include "window_fixture.h"
 
-#include "app/about.h"
-#include "app/event_table.h"
-#include "app/form_load.h"
 #include "random_points.h"
 #include "riddles/riddle_catalogue.h"
+#include "shell/about.h"
+#include "shell/event_table.h"
+#include "shell/form_load.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
-#include "ui/qt/keyboard.h"
-#include "ui/qt/message_box.h"
-#include "ui/qt/number_list.h"
 #include "ui/runtime_error.h"
+#include "window/keyboard.h"
+#include "window/message_box.h"
+#include "window/number_list.h"
 
 #include <QAccessible>
 #include <QApplication>

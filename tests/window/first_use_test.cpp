@@ -4,7 +4,7 @@
 
 #include "app/first_use.h"
 #include "app/window_wiring.h"
-#include "ui/qt/number_list.h"
+#include "window/number_list.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ class PreparingCuePlayer final : public CuePlayer, public QObject {
 TEST(FirstUse, TheListTheAnswerAndTheSoundAreReadiedAfterTheFirstPaintOnly)
 {
     PreparingCuePlayer cues;
-    QtForm form(cues);
+    QtForm form([&cues](std::string_view name) { cues.play(name); });
     form.window()->installEventFilter(&cues);
     wireEvents(form);
     prepareAfterFirstPaint(form, cues);
@@ -55,7 +55,7 @@ TEST(FirstUse, TheListTheAnswerAndTheSoundAreReadiedAfterTheFirstPaintOnly)
     EXPECT_FALSE(form.visible(Control::List1));
     EXPECT_FALSE(form.visible(Control::Label2));
     RecordingCuePlayer otherCues;
-    QtForm unprepared(otherCues);
+    QtForm unprepared([&otherCues](std::string_view name) { otherCues.play(name); });
     wireEvents(unprepared);
     unprepared.fire(Control::Form1, Event::Load);
     EXPECT_EQ(form.window()->grab().toImage(), unprepared.window()->grab().toImage());

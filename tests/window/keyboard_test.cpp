@@ -2,14 +2,14 @@
 // what the in-memory model does for the pointer action it stands for.
 #include "window_fixture.h"
 
-#include "app/event_table.h"
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
+#include "shell/event_table.h"
 #include "ui/memory_form.h"
-#include "ui/qt/focus_ring.h"
-#include "ui/qt/keyboard.h"
-#include "ui/qt/number_list.h"
 #include "ui/runtime_error.h"
+#include "window/focus_ring.h"
+#include "window/keyboard.h"
+#include "window/number_list.h"
 
 #include <QScrollBar>
 #include <QWindow>

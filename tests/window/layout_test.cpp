@@ -2,9 +2,9 @@
 
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/number_list.h"
-#include "ui/qt/text_label.h"
+#include "window/fonts.h"
+#include "window/number_list.h"
+#include "window/text_label.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -9,15 +9,15 @@
 // default keeps the test suite quick.
 #include "window_fixture.h"
 
-#include "app/event_table.h"
-#include "app/form_load.h"
 #include "app/window_wiring.h"
 #include "random_points.h"
 #include "riddles/riddle_catalogue.h"
+#include "shell/event_table.h"
+#include "shell/form_load.h"
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
-#include "ui/qt/number_list.h"
 #include "ui/runtime_error.h"
+#include "window/number_list.h"
 
 #include <QScrollBar>
 
@@ -69,7 +69,7 @@ class LongSession : public WindowTest {
     void SetUp() override
     {
         WindowTest::SetUp();
-        real = std::make_unique<QtForm>(countingCues);
+        real = std::make_unique<QtForm>([this](std::string_view name) { countingCues.play(name); });
         real->setMessagePresenter([this](QWidget*, const QString&, const QString&, int) {
             ++boxes;
             return 1;

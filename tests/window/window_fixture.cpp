@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "app/window_wiring.h"
-#include "ui/qt/keyboard.h"
+#include "window/keyboard.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,7 +11,7 @@ namespace zarvona {
 
 void WindowTest::SetUp()
 {
-    form = std::make_unique<QtForm>(cues);
+    form = std::make_unique<QtForm>([this](std::string_view name) { cues.play(name); });
     form->setMessagePresenter(
         [this](QWidget*, const QString& title, const QString& text, int style) {
             messages.push_back({title, text, style});

@@ -1,4 +1,4 @@
-#include "app/form_load.h"
+#include "shell/form_load.h"
 
 #include "riddles/show_riddle.h"
 #include "ui/conversions.h"

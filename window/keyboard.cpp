@@ -1,10 +1,10 @@
-#include "ui/qt/keyboard.h"
+#include "window/keyboard.h"
 
-#include "ui/qt/accessibility.h"
-#include "ui/qt/focus_ring.h"
-#include "ui/qt/number_list.h"
-#include "ui/qt/qt_form.h"
 #include "ui/runtime_error.h"
+#include "window/accessibility.h"
+#include "window/focus_ring.h"
+#include "window/number_list.h"
+#include "window/qt_form.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "ui/qt/number_list.h"
+#include "window/number_list.h"
 
-#include "ui/qt/fonts.h"
-#include "ui/qt/qt_form.h"
+#include "window/fonts.h"
+#include "window/qt_form.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/qt/dib_image.h"
+#include "window/dib_image.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
-#include "ui/qt/accessibility.h"
+#include "window/accessibility.h"
 
-#include "ui/qt/control_widget.h"
-#include "ui/qt/glyph_label.h"
-#include "ui/qt/picture_box.h"
-#include "ui/qt/text_label.h"
+#include "window/control_widget.h"
+#include "window/glyph_label.h"
+#include "window/picture_box.h"
+#include "window/text_label.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

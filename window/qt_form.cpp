@@ -1,16 +1,15 @@
-#include "ui/qt/qt_form.h"
+#include "window/qt_form.h"
 
-#include "sound/cue_player.h"
-#include "ui/qt/accessibility.h"
-#include "ui/qt/decoration.h"
-#include "ui/qt/dib_image.h"
-#include "ui/qt/glyph_label.h"
-#include "ui/qt/keyboard.h"
-#include "ui/qt/message_box.h"
-#include "ui/qt/number_list.h"
-#include "ui/qt/picture_box.h"
-#include "ui/qt/text_label.h"
 #include "ui/runtime_error.h"
+#include "window/accessibility.h"
+#include "window/decoration.h"
+#include "window/dib_image.h"
+#include "window/glyph_label.h"
+#include "window/keyboard.h"
+#include "window/message_box.h"
+#include "window/number_list.h"
+#include "window/picture_box.h"
+#include "window/text_label.h"
 
 #include <QFile>
 #include <QIcon>
@@ -75,9 +74,9 @@ QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(
 
 QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
-QtForm::QtForm(CuePlayer& cues, const FormDefinition& definition)
-    : m_definition(definition), m_cues(cues), m_window(std::make_unique<FormWindow>(*this)),
-      m_presenter(showMessageBox)
+QtForm::QtForm(CueSink cues, const FormDefinition& definition)
+    : m_definition(definition), m_cues(std::move(cues)),
+      m_window(std::make_unique<FormWindow>(*this)), m_presenter(showMessageBox)
 {
     installAccessibility();
     build();
@@ -261,7 +260,11 @@ void QtForm::move(float left, std::optional<std::int32_t> top)
     m_window->move(origin.x() + toPixels(left), y);
 }
 
-void QtForm::playCue(std::string_view fileName) { m_cues.play(fileName); }
+void QtForm::playCue(std::string_view fileName)
+{
+    if (m_cues)
+        m_cues(fileName);
+}
 
 int QtForm::msgBox(std::u16string_view prompt, int style)
 {

@@ -1,9 +1,9 @@
-#include "ui/qt/focus_ring.h"
+#include "window/focus_ring.h"
 
-#include "ui/qt/control_widget.h"
-#include "ui/qt/glyph_label.h"
-#include "ui/qt/number_list.h"
-#include "ui/qt/qt_form.h"
+#include "window/control_widget.h"
+#include "window/glyph_label.h"
+#include "window/number_list.h"
+#include "window/qt_form.h"
 
 #include <QApplication>
 #include <QPainter>

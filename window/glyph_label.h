@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/form_definition.h"
-#include "ui/qt/control_widget.h"
+#include "window/control_widget.h"
 
 #include <QPainterPath>
 

@@ -1,7 +1,7 @@
-#include "ui/qt/message_box.h"
+#include "window/message_box.h"
 
 #include "ui/form.h"
-#include "ui/qt/text_label.h"
+#include "window/text_label.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "ui/qt/picture_box.h"
+#include "window/picture_box.h"
 
-#include "ui/qt/dib_image.h"
-#include "ui/qt/qt_form.h"
+#include "window/dib_image.h"
+#include "window/qt_form.h"
 
 #include <QFile>
 #include <QPainter>

@@ -7,7 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/form_definition.h"
-#include "ui/qt/control_properties.h"
+#include "window/control_properties.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -18,7 +18,6 @@
 
 namespace zarvona {
 
-class CuePlayer;
 class Keyboard;
 class NumberList;
 
@@ -48,7 +47,10 @@ class QtForm final : public Form {
     using MessagePresenter =
         std::function<int(QWidget* parent, const QString& title, const QString& text, int style)>;
 
-    explicit QtForm(CuePlayer& cues, const FormDefinition& definition = form1Definition());
+    // Starts a cue playing and returns at once; the sound itself is the program's business.
+    using CueSink = std::function<void(std::string_view fileName)>;
+
+    explicit QtForm(CueSink cues, const FormDefinition& definition = form1Definition());
     ~QtForm() override;
 
     // The top-level window widget, owned by the form.
@@ -118,7 +120,7 @@ class QtForm final : public Form {
     const Slot& madeSlot(Control control);
 
     const FormDefinition& m_definition;
-    CuePlayer& m_cues;
+    CueSink m_cues;
     std::unique_ptr<QWidget> m_window;
     std::array<Slot, ControlCount> m_slots{};
     const ControlDefinition* m_listDefinition = nullptr;

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "ui/form_definition.h"
-#include "ui/qt/control_properties.h"
+#include "window/control_properties.h"
 
 #include <QListWidget>
 

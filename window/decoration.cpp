@@ -1,6 +1,6 @@
-#include "ui/qt/decoration.h"
+#include "window/decoration.h"
 
-#include "ui/qt/qt_form.h"
+#include "window/qt_form.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "app/event_table.h"
+#include "shell/event_table.h"
 
-#include "app/about.h"
-#include "app/form_load.h"
 #include "browser/handlers.h"
+#include "shell/about.h"
+#include "shell/form_load.h"
 #include "ui/runtime_error.h"
 
 #include <array>

@@ -1,7 +1,7 @@
-#include "ui/qt/glyph_label.h"
+#include "window/glyph_label.h"
 
-#include "ui/qt/fonts.h"
-#include "ui/qt/qt_form.h"
+#include "window/fonts.h"
+#include "window/qt_form.h"
 
 #include <QPainter>
 #include <QTransform>

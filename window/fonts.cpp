@@ -1,4 +1,4 @@
-#include "ui/qt/fonts.h"
+#include "window/fonts.h"
 
 #include <QFontDatabase>
 

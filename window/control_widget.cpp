@@ -1,6 +1,6 @@
-#include "ui/qt/control_widget.h"
+#include "window/control_widget.h"
 
-#include "ui/qt/qt_form.h"
+#include "window/qt_form.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
-#include "ui/qt/text_label.h"
+#include "window/text_label.h"
 
 #include "ui/form_definition.h"
-#include "ui/qt/accessibility.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/qt_form.h"
+#include "window/accessibility.h"
+#include "window/fonts.h"
+#include "window/qt_form.h"
 
 #include <QAccessible>
 #include <QGlyphRun>

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ui/form.h"
-#include "ui/qt/control_properties.h"
+#include "window/control_properties.h"
 
 #include <QWidget>
 

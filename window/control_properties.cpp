@@ -1,4 +1,4 @@
-#include "ui/qt/control_properties.h"
+#include "window/control_properties.h"
 
 #include "ui/runtime_error.h"
 

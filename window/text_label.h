@@ -11,7 +11,7 @@
 // centred in it.
 #pragma once
 
-#include "ui/qt/control_widget.h"
+#include "window/control_widget.h"
 
 #include <QRect>
 #include <QRegion>
