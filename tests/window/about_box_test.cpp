@@ -33,7 +33,7 @@ using AboutBoxTest = WindowTest;
 
 TEST_F(AboutBoxTest, EveryLineReadsRightToLeftAndTheButtonIsArabic)
 {
-    click(centreOf(Control::About));
+    click(Control::About);
     ASSERT_EQ(messages.size(), 1u);
     const Shown& shown = messages.front();
 

@@ -36,18 +36,18 @@ void expectShowing(const QtForm& form, int riddle)
 
 TEST_F(BrowseTest, NextAndBackClicksMoveAndWrap)
 {
-    click(centreOf(Control::Back));
+    click(Control::Back);
     expectShowing(*form, 100);
-    click(centreOf(Control::Next1));
-    click(centreOf(Control::Next1));
+    click(Control::Next1);
+    click(Control::Next1);
     expectShowing(*form, 2);
     EXPECT_EQ(cues.played(), std::vector<std::string>(3, "click.wav"));
 }
 
 TEST_F(BrowseTest, RevealShowsTheAnswerAndCuesOnlyTheFirstTime)
 {
-    click(centreOf(Control::Image2));
-    click(centreOf(Control::Image2));
+    click(Control::Image2);
+    click(Control::Image2);
     EXPECT_TRUE(form->visible(Control::Label2));
     EXPECT_EQ(cues.played(), std::vector<std::string>{"right.wav"});
     EXPECT_TRUE(form->controlWidget(Control::Label2)->isVisible());
@@ -55,10 +55,10 @@ TEST_F(BrowseTest, RevealShowsTheAnswerAndCuesOnlyTheFirstTime)
 
 TEST_F(BrowseTest, BackTakesTheClickWhereItLiesOverTheShownAnswer)
 {
-    click(centreOf(Control::Next1));
-    click(centreOf(Control::Image2));
+    click(Control::Next1);
+    click(Control::Image2);
     ASSERT_TRUE(form->visible(Control::Label2));
-    click(at::backOverAnswer);
+    click(Control::Back, at::backOverAnswer);
     expectShowing(*form, 1);
     EXPECT_FALSE(form->visible(Control::Label2));
 }
@@ -75,19 +75,19 @@ TEST_F(BrowseTest, APressAndAReleaseOnDifferentControlsIsNoClick)
 
 TEST_F(BrowseTest, APickInTheListByMouseJumpsAndClosesIt)
 {
-    click(centreOf(Control::Image2));
+    click(Control::Image2);
     moveTo(centreOf(Control::Label4));
     moveTo(at::listItem3);
-    click(at::listItem3);
+    click(Control::List1, at::listItem3);
     expectShowing(*form, 3);
     EXPECT_FALSE(form->visible(Control::List1));
     EXPECT_FALSE(form->visible(Control::Label2));
     EXPECT_EQ(form->text(Control::List1), u"3");
 
     // Next leaves the selection; picking the same item again still moves.
-    click(centreOf(Control::Next1));
+    click(Control::Next1);
     moveTo(centreOf(Control::Label4));
-    click(at::listItem3);
+    click(Control::List1, at::listItem3);
     expectShowing(*form, 3);
     EXPECT_EQ(cues.played().size(), 4u); // right, click, click, click
 }
@@ -102,7 +102,7 @@ TEST_F(BrowseTest, APickInTheListByKeyboardJumpsOncePerPick)
         list->setFocus();
         QApplication::processEvents();
     };
-    click(centreOf(Control::Next1));
+    click(Control::Next1);
     openList();
     QTest::keyClick(list, Qt::Key_Return); // the keyboard cursor starts on "1"
     expectShowing(*form, 1);
@@ -129,7 +129,7 @@ TEST_F(BrowseTest, APickInTheListByKeyboardJumpsOncePerPick)
 
 TEST_F(BrowseTest, AboutShowsTheAuthorsBoxAndChangesNothing)
 {
-    click(centreOf(Control::About));
+    click(Control::About);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text.toStdU16String(), AboutText());
     EXPECT_EQ(messages[0].title, QStringLiteral("Zarvona"));
@@ -165,7 +165,7 @@ TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
         box->buttons().front()->click();
     });
     poll.start(5);
-    click(centreOf(Control::About));
+    click(Control::About);
     EXPECT_TRUE(inspected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     expectShowing(*form, 1);
@@ -175,13 +175,13 @@ TEST_F(BrowseTest, ARunTimeErrorIsReportedOnceAndTheWindowGoesOn)
 {
     form->setCaption(Control::Label5, u"x");
     testing::internal::CaptureStderr();
-    click(centreOf(Control::Next1));
+    click(Control::Next1);
     const std::string stderrText = testing::internal::GetCapturedStderr();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains(QStringLiteral("13")));
     EXPECT_NE(stderrText.find("run-time error 13: Type mismatch"), std::string::npos);
     form->setCaption(Control::Label5, u"9");
-    click(centreOf(Control::Next1));
+    click(Control::Next1);
     expectShowing(*form, 10);
     EXPECT_EQ(messages.size(), 1u);
 }
@@ -212,7 +212,7 @@ TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
         ASSERT_EQ(cues.played().size(), moves + firstReveals) << "step " << step;
         const std::u16string text = counter();
         const int n = std::stoi(std::string(text.begin(), text.end()));
-        ASSERT_TRUE(n >= 1 && n <= 100);
+        ASSERT_TRUE(n >= 1 && n <= RiddleCount);
         ASSERT_EQ(text, toUtf16(std::to_string(n)));
         ASSERT_EQ(form->caption(Control::Label1), RiddleCatalogue[n - 1].question);
         ASSERT_EQ(form->caption(Control::Label2), RiddleCatalogue[n - 1].answer);
@@ -314,7 +314,7 @@ class KeyModel {
                 return pick(m_model.selectedListItem().value_or(listCursor));
             if (key == Qt::Key_Down || key == Qt::Key_Up) {
                 const int to = listCursor + (key == Qt::Key_Down ? 1 : -1);
-                if (to >= 0 && to < 100)
+                if (to >= 0 && to < RiddleCount)
                     pick(to);
                 return;
             }
@@ -364,7 +364,7 @@ class KeyModel {
     }
 
     MemoryForm& m_model;
-    NumberEntry m_entry{100};
+    NumberEntry m_entry{RiddleCount};
 };
 
 // The random session of the test before, with real key presses among the pointer's moves and

@@ -2,6 +2,8 @@
 // and preparing it changes nothing on the screen.
 #include "window_fixture.h"
 
+#include "riddles/riddle_count.h"
+
 #include "app/first_use.h"
 #include "app/window_wiring.h"
 #include "window/number_list.h"
@@ -45,7 +47,7 @@ TEST(FirstUse, TheListTheAnswerAndTheSoundAreReadiedAfterTheFirstPaintOnly)
     EXPECT_TRUE(cues.preparedAfterPaint.front());
     const auto* list = form.window()->findChild<NumberList*>();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->count(), 100);
+    EXPECT_EQ(list->count(), RiddleCount);
 
     // Once only, and with the window as it was: list closed, answer hidden, same pixels as a
     // window that prepared nothing.

@@ -52,15 +52,15 @@ TEST_F(KeyboardTest, EachShortcutDoesWhatItsPointerActionDoesOnTheModel)
 {
     const Shortcut shortcuts[] = {
         {"Left", Qt::Key_Left, 41, 42, Control::Next1},
-        {"Left wraps", Qt::Key_Left, 100, 1, Control::Next1},
-        {"PageDown", Qt::Key_PageDown, 99, 100, Control::Next1},
+        {"Left wraps", Qt::Key_Left, RiddleCount, 1, Control::Next1},
+        {"PageDown", Qt::Key_PageDown, RiddleCount - 1, RiddleCount, Control::Next1},
         {"Right", Qt::Key_Right, 42, 41, Control::Back},
-        {"Right wraps", Qt::Key_Right, 1, 100, Control::Back},
+        {"Right wraps", Qt::Key_Right, 1, RiddleCount, Control::Back},
         {"PageUp", Qt::Key_PageUp, 2, 1, Control::Back},
         {"Home", Qt::Key_Home, 57, 1, Control::List1, 0},
         {"Home on the first", Qt::Key_Home, 1, 1, Control::List1, 0},
-        {"End", Qt::Key_End, 57, 100, Control::List1, 99},
-        {"End on the last", Qt::Key_End, 100, 100, Control::List1, 99},
+        {"End", Qt::Key_End, 57, RiddleCount, Control::List1, RiddleCount - 1},
+        {"End on the last", Qt::Key_End, RiddleCount, RiddleCount, Control::List1, RiddleCount - 1},
     };
     for (const Shortcut& s : shortcuts) {
         SCOPED_TRACE(s.name);
@@ -145,7 +145,7 @@ TEST_F(KeyboardTest, DigitsOpenTheListWithTheNumberSelectedAndInView)
 
 TEST_F(KeyboardTest, DigitsThenReturnPickAndDigitsThenEscapeDoNot)
 {
-    click(centreOf(Control::Image2));
+    click(Control::Image2);
     cues.clear();
     type('4');
     now += 200ms;
@@ -201,7 +201,7 @@ TEST_F(KeyboardTest, AfterAPickTheHiddenListTakesNoKeys)
         } else {
             moveTo(centreOf(Control::Label4));
             moveTo(at::listItem3);
-            click(at::listItem3);
+            click(Control::List1, at::listItem3);
         }
         expectShowing(3);
         ASSERT_FALSE(form->visible(Control::List1));
@@ -334,8 +334,8 @@ int ringPixels(const QImage& image, Control button)
 TEST_F(KeyboardTest, TheFocusRingShowsOnlyAfterKeyboardUse)
 {
     // The pointer alone, clicks included, never brings the ring.
-    click(centreOf(Control::Next1));
-    click(centreOf(Control::Image2));
+    click(Control::Next1);
+    click(Control::Image2);
     moveTo(at::bare);
     for (const Control button : Keyboard::FocusOrder)
         EXPECT_EQ(ringPixels(grab(), button), 0) << controlName(button);

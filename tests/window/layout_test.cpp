@@ -190,8 +190,8 @@ TEST_F(LayoutTest, TheNumberListShowsFiveRowsRightToLeft)
 {
     auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 100);
-    for (int i = 0; i < 100; ++i)
+    ASSERT_EQ(list->count(), RiddleCount);
+    for (int i = 0; i < RiddleCount; ++i)
         ASSERT_EQ(list->item(i)->text(), QString::number(i + 1));
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_EQ(form->text(Control::List1), u"");

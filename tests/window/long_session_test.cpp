@@ -155,7 +155,7 @@ TEST_F(LongSession, TheWindowFollowsTheModelAndItsMemoryStaysFlat)
         }
         const std::u16string counter = form->caption(Control::Label5);
         const int n = std::stoi(std::string(counter.begin(), counter.end()));
-        ASSERT_TRUE(n >= 1 && n <= 100) << "step " << step;
+        ASSERT_TRUE(n >= 1 && n <= RiddleCount) << "step " << step;
         ASSERT_EQ(counter, toUtf16(std::to_string(n)));
         ASSERT_EQ(form->caption(Control::Label1), RiddleCatalogue[n - 1].question);
         ASSERT_EQ(form->caption(Control::Label2), RiddleCatalogue[n - 1].answer);

@@ -36,8 +36,10 @@ void WindowTest::moveTo(QPoint point)
     QApplication::processEvents();
 }
 
-void WindowTest::click(QPoint point)
+void WindowTest::click(Control target, QPoint point)
 {
+    ASSERT_EQ(controlName(controlUnder(point)), controlName(target))
+        << "at " << point.x() << "," << point.y();
     moveTo(point);
     QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, point);
     QApplication::processEvents();

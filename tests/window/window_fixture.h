@@ -26,7 +26,10 @@ class WindowTest : public testing::Test {
     void TearDown() override;
 
     void moveTo(QPoint point);
-    void click(QPoint point);
+    // A left click at the point, which must lie over the given control (the window itself for
+    // none), so that a test never passes by clicking something other than it means to.
+    void click(Control target, QPoint point);
+    void click(Control target) { click(target, centreOf(target)); }
     // A real key press and release on the window, to whichever widget has the focus.
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A key that types the given character (a digit of any script).
