@@ -5,6 +5,7 @@
 #include "ui/form_definition.h"
 #include "window/control_properties.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace zarvona {
@@ -22,7 +23,10 @@ class Decoration final : public QWidget, public ControlProperties {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    const QImage& hatch(const QBrush& brush);
+
     const ControlDefinition& m_definition;
+    QImage m_hatch; // a cross-hatched shape as painted, made on its first paint
 };
 
 } // namespace zarvona
