@@ -14,6 +14,8 @@ namespace {
 // threads, which then linger for 30 s. A band of at most 64 device rows is filled on the
 // calling thread.
 constexpr int DeviceRowsPerBand = 64;
+// Qt's hatch patterns repeat every 8 pixels down.
+constexpr int HatchPeriod = 8;
 
 } // namespace
 
@@ -51,32 +53,49 @@ void Decoration::paintEvent(QPaintEvent* event)
         painter.setBrush(brush);
         painter.drawEllipse(QRectF(rect()));
     } else if (m_definition.fill == FillStyle::DiagonalCross) {
-        const QRect part = event->rect();
         const qreal ratio = devicePixelRatioF();
-        painter.drawImage(QRectF(part), hatch(brush),
-                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+        const QRect part = event->rect();
+        if (ratio != qRound(ratio)) { // a copy would not land on whole device pixels
+            fillHatch(painter, part, brush);
+            return;
+        }
+        const QImage& rows = hatch(brush);
+        for (int top = part.top() - part.top() % HatchPeriod; top <= part.bottom();
+             top += HatchPeriod) {
+            const QRect piece = part & QRect(0, top, width(), HatchPeriod);
+            painter.drawImage(QRectF(piece), rows,
+                              QRectF(QPointF(piece.x(), piece.y() - top) * ratio,
+                                     QSizeF(piece.size()) * ratio));
+        }
     } else {
         painter.fillRect(rect(), brush);
     }
 }
 
-// The hatch is drawn once, with the same brush and origin a direct fill would use, into an
-// image at the screen's resolution; each paint then copies the part it needs.
+// Hatch lines run continuously across the window, whatever the shape's position.
+void Decoration::fillHatch(QPainter& painter, const QRect& area, const QBrush& brush) const
+{
+    painter.setBrushOrigin(-pos());
+    const int band = std::max(1, static_cast<int>(DeviceRowsPerBand / devicePixelRatioF()));
+    for (int top = area.top(); top <= area.bottom(); top += band) {
+        const int rows = std::min(band, area.bottom() + 1 - top);
+        painter.fillRect(QRect(area.left(), top, area.width(), rows), brush);
+    }
+}
+
+// One period of the hatch's rows is drawn once, as a direct fill would draw them, into an
+// image at the screen's resolution; each paint copies from it row by row.
 const QImage& Decoration::hatch(const QBrush& brush)
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QSize pixels = (QSizeF(width(), HatchPeriod) * ratio).toSize();
     if (m_hatch.size() == pixels && m_hatch.devicePixelRatio() == ratio)
         return m_hatch;
     m_hatch = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_hatch.setDevicePixelRatio(ratio);
     m_hatch.fill(Qt::transparent);
     QPainter painter(&m_hatch);
-    // Hatch lines run continuously across the window, whatever the shape's position.
-    painter.setBrushOrigin(-pos());
-    const int rows = std::max(1, static_cast<int>(DeviceRowsPerBand / ratio));
-    for (int top = 0; top < height(); top += rows)
-        painter.fillRect(QRect(0, top, width(), std::min(rows, height() - top)), brush);
+    fillHatch(painter, QRect(0, 0, width(), HatchPeriod), brush);
     return m_hatch;
 }
 

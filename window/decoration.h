@@ -6,6 +6,7 @@
 #include "window/control_properties.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 namespace zarvona {
@@ -23,10 +24,11 @@ class Decoration final : public QWidget, public ControlProperties {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void fillHatch(QPainter& painter, const QRect& area, const QBrush& brush) const;
     const QImage& hatch(const QBrush& brush);
 
     const ControlDefinition& m_definition;
-    QImage m_hatch; // a cross-hatched shape as painted, made on its first paint
+    QImage m_hatch; // one period of a cross-hatched shape's rows, made on its first paint
 };
 
 } // namespace zarvona

@@ -109,7 +109,8 @@ TEST_F(RepaintTest, TheBandIsTheCrossHatchBrushPixelForPixelAtTheScreensRatio)
     QWidget* band = form->controlWidget(Control::Shape2);
     const qreal ratio = band->devicePixelRatioF();
     const QSize pixels = (QSizeF(band->size()) * ratio).toSize();
-    const QBrush hatch(toQColor(form1Definition()[Control::Shape2].foreColor), Qt::DiagCrossPattern);
+    const QColor colour = toQColor(form1Definition()[Control::Shape2].foreColor);
+    const QBrush hatch(colour, Qt::DiagCrossPattern);
     const auto blank = [&] {
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
