@@ -4,6 +4,7 @@
 #include "window/qt_form.h"
 
 #include <QEvent>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QWidget>
 
@@ -28,6 +29,10 @@ class FirstPaintWatch final : public QObject {
             QTimer::singleShot(0, this, [this] {
                 m_cues.prepare();
                 m_form.prepareFirstUse();
+                // The window's icon and the list's scroll bar leave pixmaps in Qt's cache that
+                // nothing holds; left there, its timer wakes the idle program 30 s later to
+                // drop them.
+                QPixmapCache::clear();
                 deleteLater();
             });
         }

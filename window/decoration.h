@@ -5,6 +5,8 @@
 #include "ui/form_definition.h"
 #include "window/control_properties.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 namespace zarvona {
@@ -22,7 +24,11 @@ class Decoration final : public QWidget, public ControlProperties {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void fillHatch(QPainter& painter, const QRect& area, const QBrush& brush) const;
+    const QImage& hatch(const QBrush& brush);
+
     const ControlDefinition& m_definition;
+    QImage m_hatch; // one period of a cross-hatched shape's rows, made on its first paint
 };
 
 } // namespace zarvona

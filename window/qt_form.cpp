@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -92,8 +93,14 @@ void QtForm::build()
     window.setObjectName(QString::fromLatin1(controlName(Control::Form1).data()));
     // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
     QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
-    for (int size : {16, 24, 48, 64})
-        icon.addFile(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size), QSize(size, size));
+    // Read as PNG only, so that Qt decodes them itself rather than loading every image plug-in
+    // to ask which of them knows the file.
+    for (int size : {16, 24, 48, 64}) {
+        QFile png(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size));
+        QImageReader reader(&png, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     window.setWindowIcon(icon);
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
