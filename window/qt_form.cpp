@@ -10,6 +10,7 @@
 #include "window/number_list.h"
 #include "window/picture_box.h"
 #include "window/text_label.h"
+#include "window/tool_tip.h"
 
 #include <QFile>
 #include <QIcon>
@@ -82,6 +83,7 @@ QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     installAccessibility();
     build();
     m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
+    new ToolTips(*m_window); // owned by the window
 }
 
 QtForm::~QtForm() = default;
