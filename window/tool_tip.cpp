@@ -98,7 +98,6 @@ void ToolTips::show(QWidget& widget, QPoint globalPosition)
     if (!m_tip->isVisible())
         qApp->installEventFilter(this);
     m_tip->show();
-    m_tip->raise();
     m_expiry.start();
 }
 
