@@ -242,9 +242,19 @@ void QtForm::setPicture(Control control, PictureRef picture)
     madeSlot(control).properties->setPicture(std::move(picture));
 }
 
-float QtForm::width() const { return toTwips(m_window->frameGeometry().width()); }
+QMargins QtForm::frameNotCounted() const
+{
+    return m_window->frameGeometry() == m_window->geometry() ? m_expectedFrame : QMargins();
+}
 
-float QtForm::height() const { return toTwips(m_window->frameGeometry().height()); }
+QSize QtForm::outerSize() const
+{
+    return m_window->frameGeometry().size().grownBy(frameNotCounted());
+}
+
+float QtForm::width() const { return toTwips(outerSize().width()); }
+
+float QtForm::height() const { return toTwips(outerSize().height()); }
 
 float QtForm::screenWidth() const
 {
@@ -264,9 +274,11 @@ float QtForm::screenHeight() const
 
 void QtForm::move(float left, std::optional<std::int32_t> top)
 {
+    // Until Qt counts the frame, a move places the client area: it goes inside the frame.
+    const QMargins frame = frameNotCounted();
     const QPoint origin = m_window->screen() ? m_window->screen()->geometry().topLeft() : QPoint();
-    const int y = top ? origin.y() + toPixels(*top) : m_window->y();
-    m_window->move(origin.x() + toPixels(left), y);
+    const int y = top ? origin.y() + toPixels(*top) + frame.top() : m_window->y();
+    m_window->move(origin.x() + toPixels(left) + frame.left(), y);
 }
 
 void QtForm::playCue(std::string_view fileName)
