@@ -6,6 +6,7 @@
 #include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -95,9 +96,15 @@ void ToolTips::show(QWidget& widget, QPoint globalPosition)
     if (screen == nullptr)
         screen = m_window.screen();
     m_tip->move(placed(globalPosition, m_tip->size(), screen->geometry()));
-    if (!m_tip->isVisible())
+    if (!m_tip->isVisible()) {
         qApp->installEventFilter(this);
-    m_tip->show();
+        m_tip->show();
+        // Qt 6.4 on X11 leaves the input shape of a window it has just made whole, flag or not;
+        // a change of the flag on the window that exists empties it.
+        QWindow* tip = m_tip->windowHandle();
+        tip->setFlag(Qt::WindowTransparentForInput, false);
+        tip->setFlag(Qt::WindowTransparentForInput, true);
+    }
     m_expiry.start();
 }
 
