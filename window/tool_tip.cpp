@@ -89,6 +89,12 @@ QWidget* ToolTips::shown() const { return m_tip->isVisible() ? m_tip : nullptr; 
 
 void ToolTips::show(QWidget& widget, QPoint globalPosition)
 {
+    // Asked again for the tip already showing (the pointer moved on over the same widget), the
+    // tip stays where it is rather than following the pointer.
+    if (m_tip->isVisible() && m_widget == &widget && m_tip->text() == widget.toolTip()) {
+        m_expiry.start();
+        return;
+    }
     m_widget = &widget;
     m_tip->setText(widget.toolTip());
     m_tip->adjustSize();
