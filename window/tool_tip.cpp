@@ -70,7 +70,7 @@ QPoint placed(QPoint pointer, QSize size, const QRect& screen)
 
 } // namespace
 
-ToolTips::ToolTips(QWidget& window) : QObject(&window), m_window(window), m_tip(new TipLabel)
+ToolTips::ToolTips(QWidget& window) : QObject(&window), m_window(window)
 {
     for (QWidget* widget : window.findChildren<QWidget*>())
         widget->installEventFilter(this);
@@ -79,16 +79,12 @@ ToolTips::ToolTips(QWidget& window) : QObject(&window), m_window(window), m_tip(
     connect(&m_expiry, &QTimer::timeout, this, [this] { hide(); });
 }
 
-ToolTips::~ToolTips()
-{
-    hide();
-    delete m_tip;
-}
-
-QWidget* ToolTips::shown() const { return m_tip->isVisible() ? m_tip : nullptr; }
+ToolTips::~ToolTips() { hide(); }
 
 void ToolTips::show(QWidget& widget, QPoint globalPosition)
 {
+    if (!m_tip)
+        m_tip = std::make_unique<TipLabel>(); // not before a tip is first wanted
     // Asked again for the tip already showing (the pointer moved on over the same widget), the
     // tip stays where it is rather than following the pointer.
     if (m_tip->isVisible() && m_widget == &widget && m_tip->text() == widget.toolTip()) {
@@ -116,7 +112,7 @@ void ToolTips::show(QWidget& widget, QPoint globalPosition)
 
 void ToolTips::hide()
 {
-    if (!m_tip->isVisible())
+    if (!m_tip || !m_tip->isVisible())
         return;
     qApp->removeEventFilter(this);
     m_expiry.stop();

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
+
 namespace zarvona {
 
 class ToolTips final : public QObject {
@@ -19,9 +21,6 @@ class ToolTips final : public QObject {
     // Shows the tips of every widget in the window.
     explicit ToolTips(QWidget& window);
     ~ToolTips() override;
-
-    // The tip's window while a tip shows, else null.
-    QWidget* shown() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +30,7 @@ class ToolTips final : public QObject {
     void hide();
 
     QWidget& m_window;
-    QLabel* m_tip; // a window of its own, made once
+    std::unique_ptr<QLabel> m_tip; // a window of its own, made when first shown
     QPointer<QWidget> m_widget;
     QTimer m_expiry;
 };
