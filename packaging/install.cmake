@@ -41,6 +41,9 @@ file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog ZARVONA_RELEASED REGEX "^ -
     LIMIT_COUNT 1)
 string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " ZARVONA_RELEASED
     "${ZARVONA_RELEASED}")
+if(NOT ZARVONA_RELEASED)
+    message(FATAL_ERROR "packaging/changelog's newest release has no date like Mon, 07 Dec 2026")
+endif()
 set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(FIND months "${CMAKE_MATCH_2}" month)
 math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
