@@ -1,5 +1,6 @@
 #include "window/number_list.h"
 
+#include "window/accessibility.h"
 #include "window/fonts.h"
 #include "window/qt_form.h"
 
@@ -164,7 +165,28 @@ void NumberList::setVisible(bool visible)
             back = window();
         back->setFocus(Qt::OtherFocusReason);
     }
+    const bool was = !isHidden();
     QListWidget::setVisible(visible);
+    if (was != visible)
+        noteVisibility(this);
+}
+
+// Qt's list tells assistive technology of every new current item and selection, shown or not;
+// the reader would then speak the hidden list, and take its current item for the focus.
+void NumberList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (isHidden())
+        QAbstractItemView::currentChanged(current, previous);
+    else
+        QListWidget::currentChanged(current, previous);
+}
+
+void NumberList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (isHidden())
+        QAbstractItemView::selectionChanged(selected, deselected);
+    else
+        QListWidget::selectionChanged(selected, deselected);
 }
 
 void NumberList::mousePressEvent(QMouseEvent* event)
