@@ -29,6 +29,13 @@ constexpr std::array Exposed = {Control::Label1, Control::Label2, Control::Label
                                 Control::About,  Control::Label4, Control::List1,
                                 Control::Back,   Control::Next1,  Control::Image2};
 
+void toListeningTool(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
+
+Announcer announcer = toListeningTool;
+
+// Whether anyone hears what the window says: a tool on the bus, or a test.
+bool listening() { return announcer != toListeningTool || QAccessible::isActive(); }
+
 QString nameOf(Control control) { return QString::fromLatin1(controlName(control).data()); }
 
 // What speaks for the window. Orca presents an object of the notification role when it shows,
@@ -134,14 +141,14 @@ void speakPending(QWidget* window)
         lines << shownText(window, Control::Label2);
     speaker.riddlePending = speaker.answerPending = speaker.queued = false;
     lines.removeAll(QString());
-    if (lines.isEmpty() || !QAccessible::isActive())
+    if (lines.isEmpty() || !listening())
         return;
     speaker.said = lines.join(QLatin1Char('\n'));
     // The reader keeps the names it has read: it hears the new one before the notification shows.
     QAccessibleEvent named(&speaker, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    announcer(&named);
     QAccessibleEvent shown(&speaker, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    announcer(&shown);
 }
 
 void queueSpeech(QWidget* window, bool riddle, bool answer)
@@ -327,7 +334,7 @@ void exposeSpeech(QWidget* window) { new SpeechBar(window); }
 
 void noteAction(QWidget* window, Control control, Event event)
 {
-    if (!QAccessible::isActive() || event != Event::Click)
+    if (event != Event::Click || !listening())
         return;
     const bool move =
         control == Control::Next1 || control == Control::Back || control == Control::List1;
@@ -338,7 +345,7 @@ void noteAction(QWidget* window, Control control, Event event)
 void noteActivation(QWidget* window)
 {
     SpeechBar* bar = speechBarOf(window);
-    if (bar == nullptr || bar->speaker->started || !QAccessible::isActive())
+    if (bar == nullptr || bar->speaker->started || !listening())
         return;
     bar->speaker->started = true;
     queueSpeech(window, true, false);
@@ -351,7 +358,8 @@ QString spokenText(const QString& shown)
     // order they are stored. The reader is given such a run in the order it shows, isolated from
     // left to right so that it also shows so.
     static const QRegularExpression run(
-        QStringLiteral("\\d+(?:[/.,]\\d+)*(?: +\\d+(?:[/.,]\\d+)*)+"));
+        QStringLiteral("\\d+(?:[/.,]\\d+)*(?: +\\d+(?:[/.,]\\d+)*)+"),
+        QRegularExpression::UseUnicodePropertiesOption);
     QString spoken;
     qsizetype from = 0;
     for (QRegularExpressionMatchIterator it = run.globalMatch(shown); it.hasNext();) {
@@ -401,6 +409,13 @@ void announceList(QWidget* list, const QString& name)
         return;
     QAccessibleEvent created(list, QAccessible::ObjectCreated);
     QAccessible::updateAccessibility(&created);
+}
+
+Announcer setAnnouncer(Announcer to)
+{
+    const Announcer was = announcer;
+    announcer = to != nullptr ? to : toListeningTool;
+    return was;
 }
 
 } // namespace zarvona

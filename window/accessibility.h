@@ -22,6 +22,7 @@
 
 #include <QString>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace zarvona {
@@ -51,5 +52,11 @@ void noteVisibility(QWidget* widget);
 
 // Names the number list, once made, and tells assistive technology it is there.
 void announceList(QWidget* list, const QString& name);
+
+// Where the window's own announcements go: to Qt's bridge while a tool listens. Tests listen in
+// here, since Qt sends nothing on a platform without assistive technology. Returns the one it
+// replaces; null restores the bridge.
+using Announcer = void (*)(QAccessibleEvent* event);
+Announcer setAnnouncer(Announcer announcer);
 
 } // namespace zarvona
