@@ -171,11 +171,12 @@ void NumberList::setVisible(bool visible)
         noteVisibility(this);
 }
 
-// Qt's list tells assistive technology of every new current item and selection, shown or not;
-// the reader would then speak the hidden list, and take its current item for the focus.
+// Qt's list tells assistive technology of every new current item and selection, shown or not,
+// focused or not; the reader would then speak the hidden list, or take an item of a list the
+// pointer opened for the focus. Only the list with the keyboard tells it.
 void NumberList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
-    if (isHidden())
+    if (!hasFocus())
         QAbstractItemView::currentChanged(current, previous);
     else
         QListWidget::currentChanged(current, previous);
@@ -183,7 +184,7 @@ void NumberList::currentChanged(const QModelIndex& current, const QModelIndex& p
 
 void NumberList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    if (isHidden())
+    if (!hasFocus())
         QAbstractItemView::selectionChanged(selected, deselected);
     else
         QListWidget::selectionChanged(selected, deselected);
