@@ -4,6 +4,7 @@
 #include "window/fonts.h"
 #include "window/qt_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -150,9 +151,16 @@ void NumberList::confirm()
 
 void NumberList::takeFocus()
 {
-    if (!hasFocus())
-        m_focusBefore = QApplication::focusWidget();
+    if (hasFocus())
+        return;
+    m_focusBefore = QApplication::focusWidget();
     setFocus(Qt::OtherFocusReason);
+    // The number selected before the list had the keyboard: the reader hears it after the list.
+    if (QAccessible::isActive() && currentRow() >= 0) {
+        QAccessibleEvent current(this, QAccessible::Focus);
+        current.setChild(currentRow());
+        QAccessible::updateAccessibility(&current);
+    }
 }
 
 void NumberList::setVisible(bool visible)
