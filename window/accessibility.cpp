@@ -68,56 +68,45 @@ SpeechBar* speechBarOf(const QWidget* window)
     return nullptr;
 }
 
-QAccessible::State unseen()
-{
-    QAccessible::State state;
-    state.invisible = true;
-    state.offscreen = true;
-    return state;
-}
-
-class AccessibleSpeechBar final : public QAccessibleObject {
+// The bar, holding the speaker, and the speaker, named by what it said.
+class AccessibleUnseen final : public QAccessibleObject {
   public:
-    explicit AccessibleSpeechBar(SpeechBar* bar) : QAccessibleObject(bar) {}
+    AccessibleUnseen(QObject* object, QAccessible::Role role, Speaker* child)
+        : QAccessibleObject(object), m_role(role), m_child(child)
+    {
+    }
 
     QAccessibleInterface* parent() const override
     {
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
-    int childCount() const override { return 1; }
+    int childCount() const override { return m_child != nullptr ? 1 : 0; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(bar()->speaker) : nullptr;
+        return index == 0 && m_child != nullptr ? QAccessible::queryAccessibleInterface(m_child)
+                                                : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child != nullptr && child->object() == bar()->speaker ? 0 : -1;
+        return child != nullptr && m_child != nullptr && child->object() == m_child ? 0 : -1;
     }
-    QString text(QAccessible::Text) const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
-    QAccessible::State state() const override { return unseen(); }
-
-  private:
-    SpeechBar* bar() const { return static_cast<SpeechBar*>(object()); }
-};
-
-class AccessibleSpeaker final : public QAccessibleObject {
-  public:
-    explicit AccessibleSpeaker(Speaker* speaker) : QAccessibleObject(speaker) {}
-
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(object()->parent());
-    }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<Speaker*>(object())->said : QString();
+        const auto* speaker = dynamic_cast<const Speaker*>(object());
+        return t == QAccessible::Name && speaker != nullptr ? speaker->said : QString();
     }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override { return unseen(); }
+    QAccessible::Role role() const override { return m_role; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        return state;
+    }
+
+  private:
+    QAccessible::Role m_role;
+    Speaker* m_child;
 };
 
 QString shownText(const QWidget* window, Control control)
@@ -301,9 +290,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     Q_UNUSED(className);
     if (auto* bar = dynamic_cast<SpeechBar*>(object))
-        return new AccessibleSpeechBar(bar);
+        return new AccessibleUnseen(bar, QAccessible::StatusBar, bar->speaker);
     if (auto* speaker = dynamic_cast<Speaker*>(object))
-        return new AccessibleSpeaker(speaker);
+        return new AccessibleUnseen(speaker, QAccessible::Notification, nullptr);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
