@@ -111,7 +111,8 @@ class AccessibleUnseen final : public QAccessibleObject {
 
 QString shownText(const QWidget* window, Control control)
 {
-    const auto* label = window->findChild<TextLabel*>(nameOf(control), Qt::FindDirectChildrenOnly);
+    const auto* label = dynamic_cast<const TextLabel*>(
+        window->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly));
     return label != nullptr ? exposedText(*label) : QString();
 }
 
@@ -371,6 +372,11 @@ void noteVisibility(QWidget* widget)
 {
     if (!QAccessible::isActive())
         return;
+    // The list is the window's child only while it shows (see AccessibleWindow).
+    if (widget->objectName() == nameOf(Control::List1) && !widget->isHidden()) {
+        QAccessibleEvent added(widget, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&added);
+    }
 #ifdef ZARVONA_ATSPI_STATES
     // Qt tells the bus only that the widget is showing, or no longer; Orca reads "visible" as
     // well, and would keep what it read before. Told on Qt's own connection to the bus, so that
@@ -389,15 +395,6 @@ void noteVisibility(QWidget* widget)
 #else
     Q_UNUSED(widget);
 #endif
-}
-
-void announceList(QWidget* list, const QString& name)
-{
-    list->setAccessibleName(name);
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent created(list, QAccessible::ObjectCreated);
-    QAccessible::updateAccessibility(&created);
 }
 
 Announcer setAnnouncer(Announcer to)

@@ -50,9 +50,6 @@ QString exposedText(const TextLabel& label);
 // A widget was shown or hidden: the bus hears both states the reader reads.
 void noteVisibility(QWidget* widget);
 
-// Names the number list, once made, and tells assistive technology it is there.
-void announceList(QWidget* list, const QString& name);
-
 // Where the window's own announcements go: to Qt's bridge while a tool listens. Tests listen in
 // here, since Qt sends nothing on a platform without assistive technology. Returns the one it
 // replaces; null restores the bridge.

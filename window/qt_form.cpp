@@ -208,7 +208,8 @@ const QtForm::Slot& QtForm::madeSlot(Control control)
     m_list->setObjectName(QString::fromLatin1(controlName(Control::List1).data()));
     m_list->setVisible(false);
     m_list->onPick([this] { fire(Control::List1, Event::Click); });
-    announceList(m_list, QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
+    m_list->setAccessibleName(
+        QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
     s.widget = m_list;
     s.properties = m_list;
     return s;
