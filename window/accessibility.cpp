@@ -48,7 +48,7 @@ class Speaker final : public QObject {
     using QObject::QObject;
 
     QString said;               // its name: what it last said
-    bool started = false;       // the window has been active once
+    bool started = false;       // it has said the riddle the window was activated on
     bool riddlePending = false; // a move: the number and the question
     bool answerPending = false; // a reveal: the answer
     bool queued = false;
@@ -144,7 +144,7 @@ void speakPending(QWidget* window)
 void queueSpeech(QWidget* window, bool riddle, bool answer)
 {
     SpeechBar* bar = speechBarOf(window);
-    if (bar == nullptr || !bar->speaker->started)
+    if (bar == nullptr)
         return;
     Speaker& speaker = *bar->speaker;
     speaker.riddlePending |= riddle;
