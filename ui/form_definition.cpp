@@ -63,26 +63,44 @@ constexpr ControlDefinition rule(Control control, TwipsRect ends)
             .lineWidthPixels = 3};
 }
 
+// The same control, with what assistive technology is told of it.
+constexpr ControlDefinition spoken(ControlDefinition definition, std::u16string_view name,
+                                   std::u16string_view keys = {})
+{
+    definition.spokenName = name;
+    definition.keys = keys;
+    return definition;
+}
+
 // Front to back. The Back glyph's text is its symbol and a space.
 // clang-format off
 constexpr std::array<ControlDefinition, 15> Controls = {{
     {.control = Control::List1, .kind = ControlKind::ListBox, .rect = {5835, 2145, 615, 1005},
      .font = DialogFont, .foreColor = TextBlue, .backColor = White, .rightToLeft = true,
-     .visible = false, .listItemCount = RiddleCount, .listVisibleRows = 5},
+     .visible = false, .listItemCount = RiddleCount, .listVisibleRows = 5,
+     .spokenName = u"أرقام الألغاز"},
     rule(Control::Line2, {30, 2460, 7125 - 30, 0}),
     rule(Control::Line1, {0, 0, 6000, 0}),
-    textLabel(Control::Label1, {480, 570, 6255, 1875}, u"", QuestionFont, true, true),
+    spoken(textLabel(Control::Label1, {480, 570, 6255, 1875}, u"", QuestionFont, true, true),
+           u"السؤال"),
     {.control = Control::Shape2, .kind = ControlKind::Shape, .rect = {-15, 15, 7155, 2430},
      .foreColor = HatchColour, .shape = ShapeKind::Rectangle, .fill = FillStyle::DiagonalCross},
-    glyphLabel(Control::About, {6615, 2835, 360, 405}, u"\u00A5", Glyph::Target),
+    spoken(glyphLabel(Control::About, {6615, 2835, 360, 405}, u"\u00A5", Glyph::Target),
+           u"عن البرنامج", u"F1"),
     image(Control::Image4, {150, 75, 1170, 1065}, false),
     image(Control::Image3, {75, 1005, 1170, 1065}, false),
-    image(Control::Image2, {255, 3315, 1170, 1065}, true),
-    glyphLabel(Control::Label4, {6000, 3105, 360, 390}, u"\u00DD", Glyph::ArrowUp),
-    glyphLabel(Control::Next1, {5340, 4065, 360, 390}, u"\u00DB", Glyph::ArrowLeft),
-    glyphLabel(Control::Back, {5565, 3525, 405, 405}, u"\u00DC ", Glyph::ArrowRight),
-    textLabel(Control::Label2, {225, 2550, 5895, 1395}, u"", AnswerFont, true, false),
-    textLabel(Control::Label5, {5880, 3720, 1335, 735}, u"1", CounterFont, false, true),
+    spoken(image(Control::Image2, {255, 3315, 1170, 1065}, true), u"إظهار الجواب",
+           u"مفتاح المسافة أو Enter"),
+    spoken(glyphLabel(Control::Label4, {6000, 3105, 360, 390}, u"\u00DD", Glyph::ArrowUp),
+           u"قائمة أرقام الألغاز", u"اكتب رقم اللغز"),
+    spoken(glyphLabel(Control::Next1, {5340, 4065, 360, 390}, u"\u00DB", Glyph::ArrowLeft),
+           u"اللغز التالي", u"← أو Page Down"),
+    spoken(glyphLabel(Control::Back, {5565, 3525, 405, 405}, u"\u00DC ", Glyph::ArrowRight),
+           u"اللغز السابق", u"→ أو Page Up"),
+    spoken(textLabel(Control::Label2, {225, 2550, 5895, 1395}, u"", AnswerFont, true, false),
+           u"الجواب"),
+    spoken(textLabel(Control::Label5, {5880, 3720, 1335, 735}, u"1", CounterFont, false, true),
+           u"رقم اللغز"),
     {.control = Control::Shape1, .kind = ControlKind::Shape, .rect = {5760, 3240, 2895, 2775},
      .foreColor = OvalBlue, .shape = ShapeKind::Oval, .fill = FillStyle::Solid},
 }};

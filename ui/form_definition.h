@@ -50,6 +50,11 @@ struct ControlDefinition {
     int lineWidthPixels = 1;
     int listItemCount = 0; // list box items are the numbers "1" to listItemCount
     int listVisibleRows = 0;
+    // What assistive technology is told, in Arabic: a button's or the list's name, or what a text
+    // holds (the question, the answer, the number); a button's keys are its description, and its
+    // tooltip gives the name and the keys.
+    std::u16string_view spokenName;
+    std::u16string_view keys;
 };
 
 struct FormDefinition {

@@ -5,9 +5,18 @@
 #include "window/picture_box.h"
 #include "window/text_label.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#ifdef ZARVONA_ATSPI_STATES
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#endif
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <array>
 
 namespace zarvona {
@@ -20,16 +29,133 @@ constexpr std::array Exposed = {Control::Label1, Control::Label2, Control::Label
                                 Control::About,  Control::Label4, Control::List1,
                                 Control::Back,   Control::Next1,  Control::Image2};
 
-void toListeningTool(QAccessibleEvent* event)
-{
-    // Only a listening tool needs it; making the event's interface costs otherwise.
-    if (QAccessible::isActive())
-        QAccessible::updateAccessibility(event);
-}
+void toListeningTool(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
 
 Announcer announcer = toListeningTool;
 
+// Whether anyone hears what the window says: a tool on the bus, or a test.
+bool listening() { return announcer != toListeningTool || QAccessible::isActive(); }
+
 QString nameOf(Control control) { return QString::fromLatin1(controlName(control).data()); }
+
+// What speaks for the window. Orca presents an object of the notification role when it shows,
+// and one inside a status bar without the role's own name, so the window holds a status bar
+// with one notification in it. Neither is visible or showing, so neither takes a place in the
+// reader's review of the window; each time the notification has something to say, it takes the
+// text as its name and tells the bus it shows.
+class Speaker final : public QObject {
+  public:
+    using QObject::QObject;
+
+    QString said;               // its name: what it last said
+    bool started = false;       // it has said the riddle the window was activated on
+    bool riddlePending = false; // a move: the number and the question
+    bool answerPending = false; // a reveal: the answer
+    bool queued = false;
+};
+
+class SpeechBar final : public QObject {
+  public:
+    explicit SpeechBar(QObject* window) : QObject(window), speaker(new Speaker(this)) {}
+    Speaker* const speaker;
+};
+
+SpeechBar* speechBarOf(const QWidget* window)
+{
+    for (QObject* child : window->children())
+        if (auto* bar = dynamic_cast<SpeechBar*>(child))
+            return bar;
+    return nullptr;
+}
+
+// The bar, holding the speaker, and the speaker, named by what it said.
+class AccessibleUnseen final : public QAccessibleObject {
+  public:
+    AccessibleUnseen(QObject* object, QAccessible::Role role, Speaker* child)
+        : QAccessibleObject(object), m_role(role), m_child(child)
+    {
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return m_child != nullptr ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && m_child != nullptr ? QAccessible::queryAccessibleInterface(m_child)
+                                                : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && m_child != nullptr && child->object() == m_child ? 0 : -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* speaker = dynamic_cast<const Speaker*>(object());
+        return t == QAccessible::Name && speaker != nullptr ? speaker->said : QString();
+    }
+    QAccessible::Role role() const override { return m_role; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        return state;
+    }
+
+  private:
+    QAccessible::Role m_role;
+    Speaker* m_child;
+};
+
+QString shownText(const QWidget* window, Control control)
+{
+    const auto* label = dynamic_cast<const TextLabel*>(
+        window->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly));
+    return label != nullptr ? exposedText(*label) : QString();
+}
+
+// Says, once the action that changed the riddle or showed the answer is done, what it changed.
+void speakPending(QWidget* window)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr)
+        return;
+    Speaker& speaker = *bar->speaker;
+    QStringList lines;
+    if (speaker.riddlePending)
+        lines << shownText(window, Control::Label5) + QStringLiteral(". ") +
+                     shownText(window, Control::Label1);
+    if (speaker.answerPending)
+        lines << shownText(window, Control::Label2);
+    speaker.riddlePending = speaker.answerPending = speaker.queued = false;
+    lines.removeAll(QString());
+    if (lines.isEmpty() || !listening())
+        return;
+    speaker.said = lines.join(QLatin1Char('\n'));
+    // The reader keeps the names it has read: it hears the new one before the notification shows.
+    QAccessibleEvent named(&speaker, QAccessible::NameChanged);
+    announcer(&named);
+    QAccessibleEvent shown(&speaker, QAccessible::ObjectShow);
+    announcer(&shown);
+}
+
+void queueSpeech(QWidget* window, bool riddle, bool answer)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr)
+        return;
+    Speaker& speaker = *bar->speaker;
+    speaker.riddlePending |= riddle;
+    speaker.answerPending |= answer;
+    if (speaker.queued)
+        return;
+    speaker.queued = true;
+    // After the action: the focus it moves (a closing list hands it back) is heard first.
+    QMetaObject::invokeMethod(
+        window, [window] { speakPending(window); }, Qt::QueuedConnection);
+}
 
 class AccessibleWindow final : public QAccessibleWidget {
   public:
@@ -46,7 +172,7 @@ class AccessibleWindow final : public QAccessibleWidget {
 
     QAccessibleInterface* child(int index) const override
     {
-        const QList<QWidget*> exposed = children();
+        const QList<QObject*> exposed = children();
         if (index < 0 || index >= exposed.size())
             return nullptr;
         return QAccessible::queryAccessibleInterface(exposed[index]);
@@ -56,18 +182,22 @@ class AccessibleWindow final : public QAccessibleWidget {
     {
         if (child == nullptr)
             return -1;
-        return static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object())));
+        return static_cast<int>(children().indexOf(child->object()));
     }
 
   private:
-    // The list is made on first use, so it joins the children then.
-    QList<QWidget*> children() const
+    // The list is made on first use, and is there only while it shows: hidden, it has nothing
+    // to say. What speaks for the window comes last.
+    QList<QObject*> children() const
     {
-        QList<QWidget*> exposed;
-        for (const Control control : Exposed)
-            if (auto* w =
-                    widget()->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly))
+        QList<QObject*> exposed;
+        for (const Control control : Exposed) {
+            auto* w = widget()->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly);
+            if (w != nullptr && !(control == Control::List1 && w->isHidden()))
                 exposed.append(w);
+        }
+        if (QObject* bar = speechBarOf(widget()))
+            exposed.append(bar);
         return exposed;
     }
 };
@@ -87,14 +217,8 @@ class AccessibleText final : public QAccessibleWidget, public QAccessibleTextInt
     {
         if (t == QAccessible::Name)
             return shown();
-        if (t == QAccessible::Description) {
-            switch (label().control()) {
-            case Control::Label1: return QStringLiteral("السؤال");
-            case Control::Label2: return QStringLiteral("الجواب");
-            case Control::Label5: return QStringLiteral("رقم اللغز");
-            default: break;
-            }
-        }
+        if (t == QAccessible::Description)
+            return widget()->accessibleName(); // what it holds: the question, the answer...
         return QAccessibleWidget::text(t);
     }
 
@@ -143,13 +267,6 @@ class AccessibleButton final : public QAccessibleWidget {
     {
     }
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return buttonName(button()->control());
-        return QAccessibleWidget::text(t);
-    }
-
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& action) override
@@ -173,6 +290,10 @@ class AccessibleButton final : public QAccessibleWidget {
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     Q_UNUSED(className);
+    if (auto* bar = dynamic_cast<SpeechBar*>(object))
+        return new AccessibleUnseen(bar, QAccessible::StatusBar, bar->speaker);
+    if (auto* speaker = dynamic_cast<Speaker*>(object))
+        return new AccessibleUnseen(speaker, QAccessible::Notification, nullptr);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
@@ -199,37 +320,81 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-QString buttonName(Control control)
+void exposeSpeech(QWidget* window) { new SpeechBar(window); }
+
+void noteAction(QWidget* window, Control control, Event event)
 {
-    switch (control) {
-    case Control::Next1: return QStringLiteral("اللغز التالي");
-    case Control::Back: return QStringLiteral("اللغز السابق");
-    case Control::About: return QStringLiteral("عن البرنامج");
-    case Control::Label4: return QStringLiteral("قائمة أرقام الألغاز");
-    case Control::Image2: return QStringLiteral("الجواب");
-    default: return {};
+    if (event != Event::Click || !listening())
+        return;
+    const bool move =
+        control == Control::Next1 || control == Control::Back || control == Control::List1;
+    if (move || control == Control::Image2)
+        queueSpeech(window, move, !move);
+}
+
+void noteActivation(QWidget* window)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr || bar->speaker->started || !listening())
+        return;
+    bar->speaker->started = true;
+    queueSpeech(window, true, false);
+}
+
+QString spokenText(const QString& shown)
+{
+    // A run of numbers with only spaces between them ("1/2 1") shows, in a right-to-left line, in
+    // the opposite order ("1 1/2": one and a half); a speech engine reads the characters in the
+    // order they are stored. The reader is given such a run in the order it shows, isolated from
+    // left to right so that it also shows so.
+    static const QRegularExpression run(
+        QStringLiteral("\\d+(?:[/.,]\\d+)*(?: +\\d+(?:[/.,]\\d+)*)+"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QString spoken;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = run.globalMatch(shown); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QStringList numbers = match.captured().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        std::reverse(numbers.begin(), numbers.end());
+        spoken += shown.mid(from, match.capturedStart() - from) + QChar(0x2066) +
+                  numbers.join(QLatin1Char(' ')) + QChar(0x2069);
+        from = match.capturedEnd();
     }
+    return from == 0 ? shown : spoken + shown.mid(from);
 }
 
 QString exposedText(const TextLabel& label)
 {
-    return label.isHidden() ? QString() : label.displayText();
+    return label.isHidden() ? QString() : spokenText(label.displayText());
 }
 
-void announceText(TextLabel& label, const QString& before)
+void noteVisibility(QWidget* widget)
 {
-    const QString after = exposedText(label);
-    if (after == before)
+    if (!QAccessible::isActive())
         return;
-    QAccessibleTextUpdateEvent update(&label, 0, before, after);
-    announcer(&update);
-}
-
-void announceList(QWidget* list)
-{
-    list->setAccessibleName(QStringLiteral("أرقام الألغاز"));
-    QAccessibleEvent created(list, QAccessible::ObjectCreated);
-    announcer(&created);
+    // The list is the window's child only while it shows (see AccessibleWindow).
+    if (widget->objectName() == nameOf(Control::List1) && !widget->isHidden()) {
+        QAccessibleEvent added(widget, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&added);
+    }
+#ifdef ZARVONA_ATSPI_STATES
+    // Qt tells the bus only that the widget is showing, or no longer; Orca reads "visible" as
+    // well, and would keep what it read before. Told on Qt's own connection to the bus, so that
+    // it comes from the object Qt speaks for.
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    if (!bus.isConnected() || iface == nullptr)
+        return;
+    QDBusMessage changed = QDBusMessage::createSignal(
+        QStringLiteral("/org/a11y/atspi/accessible/") +
+            QString::number(QAccessible::uniqueId(iface)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+    changed << QStringLiteral("visible") << (widget->isHidden() ? 0 : 1) << 0
+            << QVariant::fromValue(QDBusVariant(0)) << QVariantMap();
+    bus.send(changed);
+#else
+    Q_UNUSED(widget);
+#endif
 }
 
 Announcer setAnnouncer(Announcer to)

@@ -1,7 +1,6 @@
 #include "window/keyboard.h"
 
 #include "ui/runtime_error.h"
-#include "window/accessibility.h"
 #include "window/focus_ring.h"
 #include "window/number_list.h"
 #include "window/qt_form.h"
@@ -48,18 +47,10 @@ int digitOf(const QKeyEvent& key)
 
 } // namespace
 
-QString toolTipFor(Control control)
+QString toolTipFor(const ControlDefinition& definition)
 {
-    QString keys;
-    switch (control) {
-    case Control::Next1: keys = QStringLiteral("← أو Page Down"); break;
-    case Control::Back: keys = QStringLiteral("→ أو Page Up"); break;
-    case Control::Label4: keys = QStringLiteral("اكتب رقم اللغز"); break;
-    case Control::Image2: keys = QStringLiteral("المسافة أو Enter"); break;
-    case Control::About: keys = QStringLiteral("F1"); break;
-    default: return {};
-    }
-    return buttonName(control) + QStringLiteral(" — ") + keys;
+    return QString::fromStdU16String(std::u16string(definition.spokenName)) +
+           QStringLiteral(" — ") + QString::fromStdU16String(std::u16string(definition.keys));
 }
 
 Keyboard::Keyboard(QtForm& form, const FormDefinition& definition)
@@ -69,7 +60,7 @@ Keyboard::Keyboard(QtForm& form, const FormDefinition& definition)
     for (const Control control : FocusOrder) {
         QWidget* button = form.controlWidget(control);
         button->setFocusPolicy(Qt::TabFocus);
-        button->setToolTip(toolTipFor(control));
+        button->setToolTip(toolTipFor(definition[control]));
     }
     m_ring = new FocusRing(form.window());
     // The window keeps the focus until Tab is pressed: otherwise Qt would hand it to the first

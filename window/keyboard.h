@@ -70,6 +70,6 @@ class Keyboard {
 };
 
 // What a button's tooltip says: its action and its keys.
-QString toolTipFor(Control control);
+QString toolTipFor(const ControlDefinition& definition);
 
 } // namespace zarvona

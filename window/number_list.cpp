@@ -1,8 +1,10 @@
 #include "window/number_list.h"
 
+#include "window/accessibility.h"
 #include "window/fonts.h"
 #include "window/qt_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -149,9 +151,16 @@ void NumberList::confirm()
 
 void NumberList::takeFocus()
 {
-    if (!hasFocus())
-        m_focusBefore = QApplication::focusWidget();
+    if (hasFocus())
+        return;
+    m_focusBefore = QApplication::focusWidget();
     setFocus(Qt::OtherFocusReason);
+    // The number selected before the list had the keyboard: the reader hears it after the list.
+    if (QAccessible::isActive() && currentRow() >= 0) {
+        QAccessibleEvent current(this, QAccessible::Focus);
+        current.setChild(currentRow());
+        QAccessible::updateAccessibility(&current);
+    }
 }
 
 void NumberList::setVisible(bool visible)
@@ -164,7 +173,29 @@ void NumberList::setVisible(bool visible)
             back = window();
         back->setFocus(Qt::OtherFocusReason);
     }
+    const bool was = !isHidden();
     QListWidget::setVisible(visible);
+    if (was != visible)
+        noteVisibility(this);
+}
+
+// Qt's list tells assistive technology of every new current item and selection, shown or not,
+// focused or not; the reader would then speak the hidden list, or take an item of a list the
+// pointer opened for the focus. Only the list with the keyboard tells it.
+void NumberList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (!hasFocus())
+        QAbstractItemView::currentChanged(current, previous);
+    else
+        QListWidget::currentChanged(current, previous);
+}
+
+void NumberList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (!hasFocus())
+        QAbstractItemView::selectionChanged(selected, deselected);
+    else
+        QListWidget::selectionChanged(selected, deselected);
 }
 
 void NumberList::mousePressEvent(QMouseEvent* event)

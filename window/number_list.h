@@ -4,7 +4,8 @@
 // assistive technology selecting an item) is reported once per pick, and only while an item is
 // selected. Pointer movement over the open list stops here: it never reaches the window beneath,
 // whose handler would close the list. The list takes the keyboard focus only when the keyboard
-// asks for it, and gives it back when it hides: a hidden list takes no keys.
+// asks for it, and gives it back when it hides: a hidden list takes no keys, and tells assistive
+// technology nothing.
 #pragma once
 
 #include "ui/form_definition.h"
@@ -46,6 +47,10 @@ class NumberList final : public QListWidget, public ControlProperties {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Without the keyboard, the list's current item and selection are not news to anyone.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
   private:
     // Selection changes the list makes itself, which are picks only where the list says so;

@@ -35,6 +35,13 @@ class FormWindow final : public QWidget {
         m_form.fire(Control::Form1, Event::MouseMove);
     }
 
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::ActivationChange && isActiveWindow())
+            noteActivation(this);
+        QWidget::changeEvent(event);
+    }
+
     // Tab and Shift+Tab, from whichever control has the focus.
     bool focusNextPrevChild(bool next) override { return m_form.keyboard().moveFocus(next); }
 
@@ -141,8 +148,13 @@ void QtForm::build()
         if (d.kind != ControlKind::Shape && d.kind != ControlKind::Line)
             s.widget->setGeometry(toQRect(inPixels(d.rect)));
         s.widget->setObjectName(QString::fromLatin1(controlName(d.control).data()));
+        if (!d.spokenName.empty())
+            s.widget->setAccessibleName(QString::fromStdU16String(std::u16string(d.spokenName)));
+        if (!d.keys.empty())
+            s.widget->setAccessibleDescription(QString::fromStdU16String(std::u16string(d.keys)));
         s.widget->setVisible(d.visible);
     }
+    exposeSpeech(&window);
     setPicture(Control::Image4, loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
     setPicture(Control::Image3, loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
 }
@@ -151,6 +163,7 @@ void QtForm::fire(Control control, Event event)
 {
     if (m_sink)
         m_sink(control, event);
+    noteAction(m_window.get(), control, event);
 }
 
 void QtForm::activate(Control control)
@@ -197,7 +210,8 @@ const QtForm::Slot& QtForm::madeSlot(Control control)
     m_list->setObjectName(QString::fromLatin1(controlName(Control::List1).data()));
     m_list->setVisible(false);
     m_list->onPick([this] { fire(Control::List1, Event::Click); });
-    announceList(m_list);
+    m_list->setAccessibleName(
+        QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
     s.widget = m_list;
     s.properties = m_list;
     return s;

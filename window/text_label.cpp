@@ -137,13 +137,12 @@ void TextLabel::setCaption(std::u16string_view caption)
 {
     if (caption == m_caption)
         return;
-    const QString exposedBefore = exposedText(*this);
     const QRegion before = m_layout ? textArea() : QRegion(rect());
     m_caption = caption;
     m_display = displayTextOf(caption);
     m_layout.reset();
     repaintText(before);
-    announceText(*this, exposedBefore);
+    // The reader keeps the names it has read; what it hears of the change is the window's to say.
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
@@ -152,9 +151,10 @@ void TextLabel::setCaption(std::u16string_view caption)
 
 void TextLabel::setVisible(bool visible)
 {
-    const QString exposedBefore = exposedText(*this);
+    const bool was = !isHidden();
     ControlWidget::setVisible(visible);
-    announceText(*this, exposedBefore);
+    if (was != visible)
+        noteVisibility(this);
 }
 
 void TextLabel::setForeColor(Colour colour)

@@ -37,7 +37,8 @@ class TextLabel final : public ControlWidget {
     void setCaption(std::u16string_view caption) override;
     Colour foreColor() const override { return m_colour; }
     void setForeColor(Colour colour) override;
-    // Showing or hiding the answer changes what a screen reader is told the label says.
+    // Showing or hiding the answer changes what a screen reader is told the label says, and
+    // which states it reads.
     void setVisible(bool visible) override;
 
     // The caption as it is laid out: every kind of line break made one.
