@@ -180,7 +180,7 @@ struct ReturnWithTheListOpen {
     int picks; // the number the key picks; 0 where it reveals
 };
 
-TEST_F(KeyboardTest, ReturnPicksANumberBeingTypedAndRevealsOtherwise)
+TEST_F(KeyboardTest, ReturnRevealsInAListThePointerOpenedAndPicksWhatWasTyped)
 {
     const ReturnWithTheListOpen cases[] = {
         {"pointer-opened, nothing typed", true, {}, 0ms, false, Qt::Key_Return, 0},
