@@ -57,8 +57,11 @@ std::array<xcb_atom_t, AtomCount> internAtoms(xcb_connection_t* connection)
 std::vector<std::uint32_t> property(xcb_connection_t* connection, xcb_window_t window,
                                     xcb_atom_t name, xcb_atom_t type)
 {
+    // An error (a window that is gone) is taken here, so that it never reaches Qt's queue.
+    xcb_generic_error_t* error = nullptr;
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, name, type, 0, 1024), nullptr));
+        connection, xcb_get_property(connection, 0, window, name, type, 0, 1024), &error));
+    std::free(error);
     if (!reply || reply->format != 32 || reply->type != type)
         return {};
     const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
