@@ -6,7 +6,7 @@
 // Prints medians of several rounds and the ratios.
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,9 +8,9 @@
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
-#include "window/keyboard.h"
-#include "window/message_box.h"
-#include "window/number_list.h"
+#include "window/access/keyboard.h"
+#include "window/form/message_box.h"
+#include "window/controls/number_list.h"
 
 #include <QAccessible>
 #include <QApplication>

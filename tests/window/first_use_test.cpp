@@ -6,7 +6,7 @@
 
 #include "app/first_use.h"
 #include "app/window_wiring.h"
-#include "window/number_list.h"
+#include "window/controls/number_list.h"
 
 #include <QTest>
 

@@ -7,9 +7,9 @@
 #include "shell/event_table.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
-#include "window/focus_ring.h"
-#include "window/keyboard.h"
-#include "window/number_list.h"
+#include "window/access/focus_ring.h"
+#include "window/access/keyboard.h"
+#include "window/controls/number_list.h"
 
 #include <QScrollBar>
 #include <QWindow>

@@ -17,7 +17,7 @@
 #include "ui/hit_test.h"
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
-#include "window/number_list.h"
+#include "window/controls/number_list.h"
 
 #include <QScrollBar>
 

@@ -5,7 +5,7 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
-#include "window/text_label.h"
+#include "window/controls/text_label.h"
 
 #include <QFontDatabase>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "sound/cue_player.h"
 #include "ui/conversions.h"
 #include "ui/number_entry.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QImage>

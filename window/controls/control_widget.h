@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ui/form.h"
-#include "window/control_properties.h"
+#include "window/controls/control_properties.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // nothing when it holds none.
 #pragma once
 
-#include "window/control_widget.h"
+#include "window/controls/control_widget.h"
 
 namespace zarvona {
 

@@ -1,9 +1,9 @@
-#include "window/accessibility.h"
+#include "window/access/accessibility.h"
 
-#include "window/control_widget.h"
-#include "window/glyph_label.h"
-#include "window/picture_box.h"
-#include "window/text_label.h"
+#include "window/controls/control_widget.h"
+#include "window/controls/glyph_label.h"
+#include "window/controls/picture_box.h"
+#include "window/controls/text_label.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "ui/form_definition.h"
-#include "window/control_properties.h"
+#include "window/controls/control_properties.h"
 
 #include <QListWidget>
 

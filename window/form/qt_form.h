@@ -7,7 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/form_definition.h"
-#include "window/control_properties.h"
+#include "window/controls/control_properties.h"
 
 #include <QPixmap>
 #include <QWidget>

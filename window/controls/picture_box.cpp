@@ -1,7 +1,7 @@
-#include "window/picture_box.h"
+#include "window/controls/picture_box.h"
 
-#include "window/dib_image.h"
-#include "window/qt_form.h"
+#include "window/graphics/dib_image.h"
+#include "window/form/qt_form.h"
 
 #include <QFile>
 #include <QPainter>

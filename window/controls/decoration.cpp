@@ -1,6 +1,6 @@
-#include "window/decoration.h"
+#include "window/controls/decoration.h"
 
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "window/control_widget.h"
+#include "window/controls/control_widget.h"
 
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

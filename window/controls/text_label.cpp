@@ -1,9 +1,9 @@
-#include "window/text_label.h"
+#include "window/controls/text_label.h"
 
 #include "ui/form_definition.h"
-#include "window/accessibility.h"
-#include "window/fonts.h"
-#include "window/qt_form.h"
+#include "window/access/accessibility.h"
+#include "window/graphics/fonts.h"
+#include "window/form/qt_form.h"
 
 #include <QAccessible>
 #include <QGlyphRun>

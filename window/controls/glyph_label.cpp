@@ -1,7 +1,7 @@
-#include "window/glyph_label.h"
+#include "window/controls/glyph_label.h"
 
-#include "window/fonts.h"
-#include "window/qt_form.h"
+#include "window/graphics/fonts.h"
+#include "window/form/qt_form.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,7 +1,7 @@
-#include "window/message_box.h"
+#include "window/form/message_box.h"
 
 #include "ui/form.h"
-#include "window/text_label.h"
+#include "window/controls/text_label.h"
 
 #include <QCoreApplication>
 #include <QLabel>

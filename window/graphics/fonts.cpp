@@ -1,4 +1,4 @@
-#include "window/fonts.h"
+#include "window/graphics/fonts.h"
 
 #include <QFontDatabase>
 

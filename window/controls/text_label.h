@@ -11,7 +11,7 @@
 // centred in it.
 #pragma once
 
-#include "window/control_widget.h"
+#include "window/controls/control_widget.h"
 
 #include <QRect>
 #include <QRegion>

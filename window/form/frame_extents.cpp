@@ -1,4 +1,4 @@
-#include "window/frame_extents.h"
+#include "window/form/frame_extents.h"
 
 #include <QWidget>
 #include <QWindow>

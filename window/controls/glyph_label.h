@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/form_definition.h"
-#include "window/control_widget.h"
+#include "window/controls/control_widget.h"
 
 #include <QPainterPath>
 

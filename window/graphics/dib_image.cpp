@@ -1,4 +1,4 @@
-#include "window/dib_image.h"
+#include "window/graphics/dib_image.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "window/control_properties.h"
+#include "window/controls/control_properties.h"
 
 #include "ui/runtime_error.h"
 

@@ -1,9 +1,9 @@
-#include "window/keyboard.h"
+#include "window/access/keyboard.h"
 
 #include "ui/runtime_error.h"
-#include "window/focus_ring.h"
-#include "window/number_list.h"
-#include "window/qt_form.h"
+#include "window/access/focus_ring.h"
+#include "window/controls/number_list.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,16 +1,16 @@
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include "ui/runtime_error.h"
-#include "window/accessibility.h"
-#include "window/decoration.h"
-#include "window/dib_image.h"
-#include "window/glyph_label.h"
-#include "window/keyboard.h"
-#include "window/message_box.h"
-#include "window/number_list.h"
-#include "window/picture_box.h"
-#include "window/text_label.h"
-#include "window/tool_tip.h"
+#include "window/access/accessibility.h"
+#include "window/controls/decoration.h"
+#include "window/graphics/dib_image.h"
+#include "window/controls/glyph_label.h"
+#include "window/access/keyboard.h"
+#include "window/form/message_box.h"
+#include "window/controls/number_list.h"
+#include "window/controls/picture_box.h"
+#include "window/controls/text_label.h"
+#include "window/access/tool_tip.h"
 
 #include <QFile>
 #include <QIcon>

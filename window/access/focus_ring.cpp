@@ -1,9 +1,9 @@
-#include "window/focus_ring.h"
+#include "window/access/focus_ring.h"
 
-#include "window/control_widget.h"
-#include "window/glyph_label.h"
-#include "window/number_list.h"
-#include "window/qt_form.h"
+#include "window/controls/control_widget.h"
+#include "window/controls/glyph_label.h"
+#include "window/controls/number_list.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "window/tool_tip.h"
+#include "window/access/tool_tip.h"
 
 #include <QApplication>
 #include <QHelpEvent>

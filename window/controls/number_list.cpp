@@ -1,8 +1,8 @@
-#include "window/number_list.h"
+#include "window/controls/number_list.h"
 
-#include "window/accessibility.h"
-#include "window/fonts.h"
-#include "window/qt_form.h"
+#include "window/access/accessibility.h"
+#include "window/graphics/fonts.h"
+#include "window/form/qt_form.h"
 
 #include <QAccessible>
 #include <QApplication>
