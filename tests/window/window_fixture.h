@@ -7,6 +7,7 @@
 #include "ui/conversions.h"
 #include "ui/number_entry.h"
 #include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QApplication>
 #include <QImage>

@@ -47,9 +47,6 @@ QString spokenText(const QString& shown);
 // The text a label exposes: none while it is hidden.
 QString exposedText(const TextLabel& label);
 
-// A widget was shown or hidden: the bus hears both states the reader reads.
-void noteVisibility(QWidget* widget);
-
 // Where the window's own announcements go: to Qt's bridge while a tool listens. Tests listen in
 // here, since Qt sends nothing on a platform without assistive technology. Returns the one it
 // replaces; null restores the bridge.

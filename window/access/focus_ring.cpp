@@ -3,7 +3,7 @@
 #include "window/controls/control_widget.h"
 #include "window/controls/glyph_label.h"
 #include "window/controls/number_list.h"
-#include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QApplication>
 #include <QPainter>

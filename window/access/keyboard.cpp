@@ -3,7 +3,6 @@
 #include "ui/runtime_error.h"
 #include "window/access/focus_ring.h"
 #include "window/controls/number_list.h"
-#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -53,7 +52,7 @@ QString toolTipFor(const ControlDefinition& definition)
            QStringLiteral(" — ") + QString::fromStdU16String(std::u16string(definition.keys));
 }
 
-Keyboard::Keyboard(QtForm& form, const FormDefinition& definition)
+Keyboard::Keyboard(KeyedWindow& form, const FormDefinition& definition)
     : m_form(form), m_clock(NumberEntry::Clock::now),
       m_entry(definition[Control::List1].listItemCount)
 {

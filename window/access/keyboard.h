@@ -20,6 +20,7 @@
 
 #include "ui/form_definition.h"
 #include "ui/number_entry.h"
+#include "window/controls/control_events.h"
 
 #include <QString>
 
@@ -27,12 +28,23 @@
 #include <functional>
 
 class QKeyEvent;
+class QWidget;
 
 namespace zarvona {
 
 class FocusRing;
 class NumberList;
-class QtForm;
+
+// What the keys need of the window: its widget, each control's widget (asking for the list
+// makes it), and a way to raise the controls' events.
+class KeyedWindow : public ControlEvents {
+  public:
+    virtual QWidget* window() const = 0;
+    virtual QWidget* controlWidget(Control control) = 0;
+
+  protected:
+    ~KeyedWindow() = default;
+};
 
 class Keyboard {
   public:
@@ -42,7 +54,7 @@ class Keyboard {
     static constexpr std::array<Control, 5> FocusOrder = {
         Control::About, Control::Label4, Control::Back, Control::Next1, Control::Image2};
 
-    Keyboard(QtForm& form, const FormDefinition& definition);
+    Keyboard(KeyedWindow& form, const FormDefinition& definition);
 
     // Where typing a number reads the time; tests give a clock of their own.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -63,7 +75,7 @@ class Keyboard {
     void pickNumber(int number);
     void typeDigit(int digit);
 
-    QtForm& m_form;
+    KeyedWindow& m_form;
     Clock m_clock;
     NumberEntry m_entry;
     FocusRing* m_ring; // owned by the window

@@ -1,19 +1,17 @@
 #include "window/controls/control_widget.h"
 
-#include "window/form/qt_form.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zarvona {
 
-ControlWidget::ControlWidget(Control control, QtForm& form, QWidget* parent)
-    : QWidget(parent), m_control(control), m_form(form)
+ControlWidget::ControlWidget(Control control, ControlEvents& events, QWidget* parent)
+    : QWidget(parent), m_control(control), m_events(events)
 {
     setMouseTracking(true);
 }
 
-void ControlWidget::activate() { m_form.activate(m_control); }
+void ControlWidget::activate() { m_events.activate(m_control); }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
@@ -29,13 +27,13 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     m_pressed = false;
     if (rect().contains(event->position().toPoint()))
-        m_form.fire(m_control, Event::Click);
+        m_events.fire(m_control, Event::Click);
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    m_form.fire(m_control, Event::MouseMove);
+    m_events.fire(m_control, Event::MouseMove);
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)

@@ -6,21 +6,20 @@
 #pragma once
 
 #include "ui/form.h"
+#include "window/controls/control_events.h"
 #include "window/controls/control_properties.h"
 
 #include <QWidget>
 
 namespace zarvona {
 
-class QtForm;
-
 class ControlWidget : public QWidget, public ControlProperties {
   public:
-    ControlWidget(Control control, QtForm& form, QWidget* parent);
+    ControlWidget(Control control, ControlEvents& events, QWidget* parent);
 
     Control control() const { return m_control; }
 
-    // What pressing it through assistive technology does: see QtForm::activate.
+    // What pressing it through assistive technology does: see ControlEvents::activate.
     void activate();
 
   protected:
@@ -31,7 +30,7 @@ class ControlWidget : public QWidget, public ControlProperties {
 
   private:
     Control m_control;
-    QtForm& m_form;
+    ControlEvents& m_events;
     bool m_pressed = false;
 };
 

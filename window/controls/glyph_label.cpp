@@ -1,7 +1,7 @@
 #include "window/controls/glyph_label.h"
 
 #include "window/graphics/fonts.h"
-#include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -53,8 +53,8 @@ QPainterPath glyphPath(Glyph glyph, double em)
     return path;
 }
 
-GlyphLabel::GlyphLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent)
-    : ControlWidget(definition.control, form, parent), m_caption(definition.caption),
+GlyphLabel::GlyphLabel(const ControlDefinition& definition, ControlEvents& events, QWidget* parent)
+    : ControlWidget(definition.control, events, parent), m_caption(definition.caption),
       m_colour(definition.foreColor),
       m_path(glyphPath(definition.glyph, pixelSizeOf(definition.font.points)))
 {

@@ -15,7 +15,7 @@ namespace zarvona {
 
 class GlyphLabel final : public ControlWidget {
   public:
-    GlyphLabel(const ControlDefinition& definition, QtForm& form, QWidget* parent);
+    GlyphLabel(const ControlDefinition& definition, ControlEvents& events, QWidget* parent);
 
     std::u16string caption() const override { return m_caption; }
     void setCaption(std::u16string_view caption) override { m_caption = caption; }

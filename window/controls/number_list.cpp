@@ -1,8 +1,8 @@
 #include "window/controls/number_list.h"
 
-#include "window/access/accessibility.h"
+#include "window/controls/visibility_notice.h"
 #include "window/graphics/fonts.h"
-#include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QAccessible>
 #include <QApplication>

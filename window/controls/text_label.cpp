@@ -1,9 +1,9 @@
 #include "window/controls/text_label.h"
 
 #include "ui/form_definition.h"
-#include "window/access/accessibility.h"
+#include "window/controls/visibility_notice.h"
 #include "window/graphics/fonts.h"
-#include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QAccessible>
 #include <QGlyphRun>
@@ -121,9 +121,9 @@ QString displayTextOf(std::u16string_view caption)
     return text;
 }
 
-TextLabel::TextLabel(const ControlDefinition& definition, std::vector<QRect> covers, QtForm& form,
-                     QWidget* parent)
-    : ControlWidget(definition.control, form, parent), m_caption(definition.caption),
+TextLabel::TextLabel(const ControlDefinition& definition, std::vector<QRect> covers,
+                     ControlEvents& events, QWidget* parent)
+    : ControlWidget(definition.control, events, parent), m_caption(definition.caption),
       m_display(displayTextOf(definition.caption)), m_colour(definition.foreColor),
       m_designedLineHeight(designedLineHeight(definition.font)), m_covers(std::move(covers))
 {

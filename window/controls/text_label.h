@@ -30,7 +30,7 @@ struct FormDefinition;
 class TextLabel final : public ControlWidget {
   public:
     // covers: the rectangles, in the label's own pixels, of the controls that lie in front of it.
-    TextLabel(const ControlDefinition& definition, std::vector<QRect> covers, QtForm& form,
+    TextLabel(const ControlDefinition& definition, std::vector<QRect> covers, ControlEvents& events,
               QWidget* parent);
 
     std::u16string caption() const override { return m_caption; }

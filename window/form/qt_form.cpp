@@ -2,15 +2,16 @@
 
 #include "ui/runtime_error.h"
 #include "window/access/accessibility.h"
+#include "window/access/tool_tip.h"
 #include "window/controls/decoration.h"
-#include "window/graphics/dib_image.h"
 #include "window/controls/glyph_label.h"
-#include "window/access/keyboard.h"
-#include "window/form/message_box.h"
 #include "window/controls/number_list.h"
 #include "window/controls/picture_box.h"
 #include "window/controls/text_label.h"
-#include "window/access/tool_tip.h"
+#include "window/form/message_box.h"
+#include "window/graphics/dib_image.h"
+#include "window/graphics/qt_conversions.h"
+#include "window/graphics/qt_picture.h"
 
 #include <QFile>
 #include <QIcon>
@@ -78,10 +79,6 @@ float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
 int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
 
 } // namespace
-
-QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(colour)}; }
-
-QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     : m_definition(definition), m_cues(std::move(cues)),

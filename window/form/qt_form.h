@@ -7,9 +7,9 @@
 
 #include "ui/form.h"
 #include "ui/form_definition.h"
+#include "window/access/keyboard.h"
 #include "window/controls/control_properties.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -18,29 +18,9 @@
 
 namespace zarvona {
 
-class Keyboard;
 class NumberList;
 
-// A picture object of the real window.
-class QtPicture final : public Picture {
-  public:
-    // sharper: the resource holding the same picture drawn at twice the resolution, if any.
-    explicit QtPicture(QPixmap pixmap, QString sharper = {})
-        : m_pixmap(std::move(pixmap)), m_sharperSource(std::move(sharper))
-    {
-    }
-    const QPixmap& pixmap() const { return m_pixmap; }
-    // What to paint on a screen with this many device pixels to a pixel: from 1.5 up, the
-    // double-resolution variant (decoded when first needed), else the picture itself.
-    const QPixmap& pixmapFor(qreal devicePixelRatio) const;
-
-  private:
-    QPixmap m_pixmap;
-    QString m_sharperSource;
-    mutable QPixmap m_sharper;
-};
-
-class QtForm final : public Form {
+class QtForm final : public Form, public KeyedWindow {
   public:
     using EventSink = std::function<void(Control, Event)>;
     // Shows a modal box over the window and returns the button that closed it.
@@ -54,26 +34,25 @@ class QtForm final : public Form {
     ~QtForm() override;
 
     // The top-level window widget, owned by the form.
-    QWidget* window() const { return m_window.get(); }
+    QWidget* window() const override { return m_window.get(); }
 
     void setEventSink(EventSink sink) { m_sink = std::move(sink); }
     void setMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
     const MessagePresenter& messagePresenter() const { return m_presenter; }
 
     // Called by the control widgets for every event they take.
-    void fire(Control control, Event event);
+    void fire(Control control, Event event) override;
 
-    // A button pressed without the pointer (from the keyboard, or by a screen reader's press
-    // action): a click, except for the list opener, which opens the list as pointing at it does
-    // and hands it the keyboard.
-    void activate(Control control);
+    // A button pressed without the pointer: a click, except for the list opener, which opens the
+    // list as pointing at it does and hands it the keyboard.
+    void activate(Control control) override;
 
     // Makes, lays out and paints off screen what a first click would otherwise wait for: the
     // number list and the hidden answer in its face. Meant for when the window is idle.
     void prepareFirstUse();
 
     // The control's widget (the window itself for Form1); asking for the list makes it.
-    QWidget* controlWidget(Control control);
+    QWidget* controlWidget(Control control) override;
 
     Keyboard& keyboard() const { return *m_keyboard; }
 
@@ -139,8 +118,5 @@ class QtForm final : public Form {
     std::unique_ptr<Keyboard> m_keyboard;
     QMargins m_expectedFrame;
 };
-
-QColor toQColor(Colour colour);
-QRect toQRect(const PixelRect& rect);
 
 } // namespace zarvona
