@@ -3,6 +3,7 @@
 #include "ui/form_definition.h"
 #include "window/accessibility.h"
 #include "window/fonts.h"
+#include "window/line_breaks.h"
 #include "window/qt_form.h"
 
 #include <QAccessible>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int BottomMargin = 2;   // pixels kept free between the last line's ink and the bottom
 constexpr int CoverClearance = 3; // pixels kept free between any ink and a control in front
+constexpr int LineGap = 2;        // blank pixels between the ink of two lines, marks included
+constexpr qreal RoomToSpare = 2;  // for ink that reaches a little past a line's advance
 
 // One line below the last, in ems, as the faces the layout was drawn for set it; zero where the
 // face's own spacing serves.
@@ -90,6 +93,38 @@ std::pair<int, int> freeStretch(int width, int top, int bottom, const std::vecto
         if (stretch.second - stretch.first > widest.second - widest.first)
             widest = stretch;
     return widest;
+}
+
+// The boxes of a line's glyphs, marks included, measured from its baseline.
+std::vector<QRectF> glyphBoxes(const QTextLine& line)
+{
+    const qreal baseline = line.y() + line.ascent();
+    std::vector<QRectF> boxes;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        const QRawFont face = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF box = face.boundingRect(glyphs[i]).translated(positions[i]);
+            if (!box.isEmpty())
+                boxes.push_back(box.translated(0, -baseline));
+        }
+    }
+    return boxes;
+}
+
+// The closest whole number of pixels one baseline may lie below another and leave LineGap blank
+// rows between the ink of the two lines wherever they share a column.
+int closestPitch(const std::vector<QRectF>& upper, const std::vector<QRectF>& lower)
+{
+    int pitch = 0;
+    for (const QRectF& a : upper)
+        for (const QRectF& b : lower)
+            if (std::floor(a.left()) < std::ceil(b.right()) &&
+                std::floor(b.left()) < std::ceil(a.right()))
+                pitch = std::max(
+                    pitch, LineGap + static_cast<int>(std::ceil(a.bottom()) - std::floor(b.top())));
+    return pitch;
 }
 
 } // namespace
@@ -188,64 +223,186 @@ const QTextLayout& TextLabel::textLayout()
     m_layout = std::make_unique<QTextLayout>(text, font(), this);
     m_layout->setTextOption(m_option);
     m_layout->setCacheEnabled(true); // keep the shaped glyphs, not just the line breaks
-    const qreal em = font().pixelSize();
-    const qreal designed = m_designedLineHeight > 0 ? std::round(m_designedLineHeight * em)
-                                                    : QFontMetricsF(font()).lineSpacing();
-    const int lines = layOut(designed);
-    // More lines than the designed spacing holds: set them closer, so that the text shows
-    // whole, down to an em apart; beyond that the bottom edge cuts the text off.
-    const int overshoot = m_bounds.bottom() + 1 - (height() - BottomMargin);
-    if (overshoot > 0 && lines > 1)
-        layOut(std::max(em, designed - std::ceil(qreal(overshoot) / (lines - 1))));
+    // A text that does not fit at the designed spacing is first set closer where no ink comes
+    // near the next line, and only where even that leaves it too tall, in a smaller size, so
+    // that no line is cut off and no mark touches another line.
+    QFont face = font();
+    const int size = face.pixelSize();
+    for (int px = size; px >= (2 * size + 2) / 3; --px) {
+        face.setPixelSize(px);
+        if (px != size)
+            m_layout->setFont(face);
+        if (setLines(px))
+            break;
+    }
     return *m_layout;
 }
 
-int TextLabel::layOut(qreal lineHeight)
+bool TextLabel::setLines(int em)
 {
-    m_layout->beginLayout();
-    m_bounds = QRect();
-    m_inked = QRegion();
-    qreal baseline = 0;
-    int lines = 0;
-    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
-        const auto place = [&](int left, int right) {
-            line.setLineWidth(right - left);
-            line.setPosition(QPointF(left, baseline - line.ascent()));
-            return inkOf(line);
+    const qreal designed = m_designedLineHeight > 0
+                               ? std::round(m_designedLineHeight * em)
+                               : std::ceil(QFontMetricsF(font()).lineSpacing());
+    const std::vector<Piece> pieces = piecesOf(m_display);
+    const Measures measures = measure(pieces);
+    const int limit = height() - BottomMargin;
+    int pitch = static_cast<int>(designed);
+    // Tighter spacing takes more than one try only where lines move past a control in front.
+    for (int tries = 0; tries < 4; ++tries) {
+        const std::vector<int> gaps = setLines(pieces, measures, pitch);
+        if (m_bounds.isEmpty() || m_bounds.bottom() < limit || gaps.empty())
+            return true;
+        if (pitch == 0)
+            return false;
+        // The widest pitch that brings the text inside, down to the closest the ink allows.
+        const auto bottomAt = [&](int lower) {
+            int bottom = m_bounds.bottom();
+            for (const int gap : gaps)
+                bottom -= std::max(pitch, gap) - std::max(lower, gap);
+            return bottom;
         };
-        // The first line hangs from the top edge as the face sets it, but no mark or tall
-        // ligature may reach above the edge.
-        if (lines++ == 0)
-            baseline = std::ceil(std::max(line.ascent(), place(0, width()).above));
-        else
-            baseline += lineHeight;
-        Ink ink = place(0, width());
-        // Where the ink meets a control in front of the label, the line takes the free stretch
-        // beside it and is centred there. A swash or a mark hanging past the line's ends moves
-        // the line over where the ink fits as it is, and narrows it where it does not; narrower
-        // lines hold fewer glyphs, so their ink never reaches further than before.
-        if (ink.left != ink.right) {
-            const auto [from, to] = freeStretch(width(), ink.top, ink.bottom, m_covers);
-            int left = 0, right = width();
-            if ((ink.left < from || ink.right > to) && to - from < width()) {
-                left = from;
-                right = to;
-                ink = place(left, right);
+        int lower = pitch - 1;
+        while (lower > 0 && bottomAt(lower) >= limit)
+            --lower;
+        pitch = lower;
+    }
+    return m_bounds.bottom() < limit;
+}
+
+void TextLabel::breakBefore(const std::vector<Piece>& pieces, const std::vector<bool>& starts)
+{
+    QString text = m_display;
+    for (std::size_t k = 1; k < pieces.size(); ++k)
+        if (starts[k] && !pieces[k - 1].paragraphEnd)
+            text[pieces[k].start - 1] = QChar::LineSeparator;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    if (text != m_layout->text())
+        m_layout->setText(text);
+}
+
+TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
+{
+    // Each piece set on a line of its own gives its width and how far its ink reaches; pieces
+    // set two to a line give the spaces between them, which in set text are not the face's own
+    // space.
+    Measures m;
+    const std::size_t n = pieces.size();
+    m.widths.assign(n, 0);
+    m.gaps.assign(n, 0);
+    const auto setAlone = [&](const std::vector<bool>& starts) {
+        breakBefore(pieces, starts);
+        std::vector<qreal> widths;
+        m_layout->beginLayout();
+        for (QTextLine line = m_layout->createLine(); line.isValid();
+             line = m_layout->createLine()) {
+            line.setLineWidth(std::numeric_limits<int>::max() / 4);
+            line.setPosition(QPointF(0, 0));
+            widths.push_back(line.naturalTextWidth());
+            const Ink ink = inkOf(line);
+            if (ink.left != ink.right) {
+                m.above = std::max(m.above, ink.above);
+                m.below = std::max(m.below, ink.bottom - (line.y() + line.ascent()));
             }
-            for (int pass = 0; pass < 8 && (ink.left < from || ink.right > to); ++pass) {
-                const int over = std::max(0, from - ink.left), under = std::max(0, ink.right - to);
-                const bool fits = ink.right - ink.left <= to - from;
-                left += fits ? over - under : over;
-                right += fits ? over - under : -under;
-                ink = place(left, right);
-            }
-            const QRect inked(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
-            m_bounds |= inked;
-            m_inked |= inked.adjusted(-1, -1, 1, 1);
+        }
+        m_layout->endLayout();
+        return widths;
+    };
+    const std::vector<qreal> alone = setAlone(std::vector<bool>(n, true));
+    for (std::size_t k = 0; k < n && k < alone.size(); ++k)
+        m.widths[k] = alone[k];
+    for (std::size_t odd = 0; odd < 2; ++odd) {
+        // Pairs (k, k + 1) for every k of one parity, within a paragraph.
+        std::vector<bool> starts(n, true);
+        std::vector<std::size_t> firsts; // the first piece of each line
+        for (std::size_t k = 0; k < n; ++k) {
+            firsts.push_back(k);
+            if (k % 2 == odd && k + 1 < n && !pieces[k].paragraphEnd)
+                starts[++k] = false;
+        }
+        const std::vector<qreal> widths = setAlone(starts);
+        for (std::size_t l = 0; l < firsts.size() && l < widths.size(); ++l) {
+            const std::size_t k = firsts[l];
+            if (k + 1 < n && !starts[k + 1])
+                m.gaps[k] = widths[l] - m.widths[k] - m.widths[k + 1];
         }
     }
-    m_layout->endLayout();
-    return lines;
+    return m;
+}
+
+std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Measures& m, int pitch)
+{
+    const qreal axis = width() / 2.0;
+    // A line beside a control in front is narrowed on both sides alike, so that every line of
+    // the text is centred on one axis.
+    const auto roomAt = [&](int baseline) {
+        const auto [from, to] =
+            freeStretch(width(), static_cast<int>(std::floor(baseline - m.above)),
+                        static_cast<int>(std::ceil(baseline + m.below)), m_covers);
+        return std::max(0.0, 2 * std::min(axis - from, to - axis));
+    };
+    std::vector<qreal> before(pieces.size() + 1, 0); // the width of the pieces before each
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+        before[k + 1] = before[k] + m.widths[k] + m.gaps[k];
+    const auto widthOf = [&](int first, int last) {
+        return before[last + 1] - before[first] - m.gaps[last];
+    };
+    // Where each line's baseline lies: first where the designed spacing puts it, then where the
+    // lines as set put it, until the two agree.
+    const int first = static_cast<int>(
+        std::ceil(std::max<qreal>(QFontMetricsF(m_layout->font()).ascent(), m.above)));
+    std::vector<int> baselines;
+    std::vector<int> gaps;
+    for (int round = 0; round < 3; ++round) {
+        const auto baselineOf = [&](int i) {
+            if (i < static_cast<int>(baselines.size()))
+                return baselines[i];
+            const int last = baselines.empty() ? first - pitch : baselines.back();
+            return last + pitch * (i + 1 - static_cast<int>(baselines.size()));
+        };
+        const std::vector<int> starts = chooseBreaks(
+            pieces, widthOf, [&](int i) { return roomAt(baselineOf(i)) - RoomToSpare; });
+        std::vector<bool> startsLine(pieces.size(), false);
+        for (const int k : starts)
+            startsLine[k] = true;
+        breakBefore(pieces, startsLine);
+        std::vector<int> placed;
+        gaps.clear();
+        m_layout->beginLayout();
+        m_bounds = QRect();
+        m_inked = QRegion();
+        std::vector<QRectF> above; // the glyph boxes of the line above, from its baseline
+        for (std::size_t l = 0; l < starts.size(); ++l) {
+            QTextLine line = m_layout->createLine();
+            if (!line.isValid())
+                break;
+            const qreal room = roomAt(baselineOf(static_cast<int>(l)));
+            line.setLineWidth(room);
+            line.setPosition(QPointF(axis - room / 2, 0));
+            const std::vector<QRectF> boxes = glyphBoxes(line);
+            int baseline = first;
+            if (l > 0) {
+                const int gap = closestPitch(above, boxes);
+                gaps.push_back(gap);
+                baseline = placed.back() + std::max(pitch, gap);
+            } else {
+                baseline = static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(line).above)));
+            }
+            line.setPosition(QPointF(axis - room / 2, baseline - line.ascent()));
+            placed.push_back(baseline);
+            above = boxes;
+            const Ink ink = inkOf(line);
+            if (ink.left != ink.right) {
+                const QRect inked(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+                m_bounds |= inked;
+                m_inked |= inked.adjusted(-1, -1, 1, 1);
+            }
+        }
+        m_layout->endLayout();
+        if (placed == baselines)
+            break;
+        baselines = placed;
+    }
+    return gaps;
 }
 
 void TextLabel::paintEvent(QPaintEvent* event)

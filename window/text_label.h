@@ -12,6 +12,7 @@
 #pragma once
 
 #include "window/control_widget.h"
+#include "window/line_breaks.h"
 
 #include <QRect>
 #include <QRegion>
@@ -56,7 +57,23 @@ class TextLabel final : public ControlWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int layOut(qreal lineHeight);
+    // How wide each piece of the text is, how wide the spaces after it are, and how far the
+    // ink of any piece reaches above and below its baseline, in the layout's present font.
+    struct Measures {
+        std::vector<qreal> widths, gaps;
+        qreal above = 0, below = 0;
+    };
+    Measures measure(const std::vector<Piece>& pieces);
+    // Gives the layout the display text with a line separator for the space before each piece
+    // that starts a line (starts[k] for piece k); the caption is left as it is.
+    void breakBefore(const std::vector<Piece>& pieces, const std::vector<bool>& starts);
+    // Sets the lines in a font of em pixels; false where they do not fit the height.
+    bool setLines(int em);
+    // Sets the lines with baselines pitch pixels apart, or further where the ink of two lines
+    // would come closer; returns the closest pitch the ink allows between each line and the
+    // one above.
+    std::vector<int> setLines(const std::vector<Piece>& pieces, const Measures& measures,
+                              int pitch);
     void repaintText(const QRegion& before);
 
     std::u16string m_caption;
