@@ -113,6 +113,24 @@ std::vector<QRectF> glyphBoxes(const QTextLine& line)
     return boxes;
 }
 
+// Where a line's letters begin and end across, from the advances of the glyphs that leave ink.
+std::pair<qreal, qreal> lettersOf(const QTextLine& line)
+{
+    qreal left = std::numeric_limits<qreal>::max(), right = -left;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        const QRawFont face = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs);
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            if (!face.boundingRect(glyphs[i]).isEmpty()) {
+                left = std::min(left, positions[i].x());
+                right = std::max(right, positions[i].x() + advances[i].x());
+            }
+    }
+    return {left, right};
+}
+
 // The closest whole number of pixels one baseline may lie below another and leave LineGap blank
 // rows between the ink of the two lines wherever they share a column.
 int closestPitch(const std::vector<QRectF>& upper, const std::vector<QRectF>& lower)
@@ -378,6 +396,11 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             const qreal room = roomAt(baselineOf(static_cast<int>(l)));
             line.setLineWidth(room);
             line.setPosition(QPointF(axis - room / 2, 0));
+            // Qt may count a break's separator into the line it centres; the letters are
+            // centred instead.
+            const auto [left, right] = lettersOf(line);
+            const qreal x = axis - room / 2 + (left < right ? axis - (left + right) / 2 : 0);
+            line.setPosition(QPointF(x, 0));
             const std::vector<QRectF> boxes = glyphBoxes(line);
             int baseline = first;
             if (l > 0) {
@@ -387,7 +410,7 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             } else {
                 baseline = static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(line).above)));
             }
-            line.setPosition(QPointF(axis - room / 2, baseline - line.ascent()));
+            line.setPosition(QPointF(x, baseline - line.ascent()));
             placed.push_back(baseline);
             above = boxes;
             const Ink ink = inkOf(line);
