@@ -137,9 +137,8 @@ std::vector<Piece> piecesOf(const QString& text)
     return pieces;
 }
 
-std::vector<int> chooseBreaks(const std::vector<Piece>& pieces,
-                              const std::function<double(int, int)>& width,
-                              const std::function<double(int)>& room)
+Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
+                    const std::function<double(int)>& room)
 {
     // Lines past this index are all alike: far below any label.
     constexpr int Deepest = 24;
@@ -190,12 +189,12 @@ std::vector<int> chooseBreaks(const std::vector<Piece>& pieces,
             best[k][i] = chosen;
         }
     }
-    std::vector<int> starts;
+    Breaks breaks{{}, n > 0 ? best[0][0].over : 0, n > 0 ? best[0][0].widows : 0};
     for (int k = 0, i = 0; k < n; i = std::min(i + 1, Deepest)) {
-        starts.push_back(k);
+        breaks.starts.push_back(k);
         k = end[k][i] + 1;
     }
-    return starts;
+    return breaks;
 }
 
 } // namespace zarvona

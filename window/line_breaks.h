@@ -28,12 +28,17 @@ struct Piece {
 // start, so that leading spaces stay on its line.
 std::vector<Piece> piecesOf(const QString& text);
 
-// The index of the first piece of each line, the first line's (0) included. width(first, last)
+// The index of the first piece of each line, the first line's (0) included, and what the choice
+// could not avoid. width(first, last)
 // is the width of a line holding those pieces; room(line) the width a line of that index may
 // take. Lines are first kept within their room (the fewest pixels over), then as few as
 // possible, then without a lone last word, then as even as possible.
-std::vector<int> chooseBreaks(const std::vector<Piece>& pieces,
-                              const std::function<double(int, int)>& width,
-                              const std::function<double(int)>& room);
+struct Breaks {
+    std::vector<int> starts;
+    int over = 0;   // pixels, in all, that lines run past their room
+    int widows = 0; // paragraphs that end in a lone word
+};
+Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
+                    const std::function<double(int)>& room);
 
 } // namespace zarvona

@@ -14,6 +14,8 @@
 
 #include <cmath>
 #include <limits>
+#include <numeric>
+#include <tuple>
 
 namespace zarvona {
 
@@ -349,13 +351,16 @@ TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
 
 std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Measures& m, int pitch)
 {
-    const qreal axis = width() / 2.0;
     // A line beside a control in front is narrowed on both sides alike, so that every line of
-    // the text is centred on one axis.
-    const auto roomAt = [&](int baseline) {
-        const auto [from, to] =
-            freeStretch(width(), static_cast<int>(std::floor(baseline - m.above)),
-                        static_cast<int>(std::ceil(baseline + m.below)), m_covers);
+    // the text is centred on one axis: the label's own, or where a control narrows the lines
+    // from one side more than the other, the middle of what it leaves free, if the text sits
+    // better there.
+    const auto stretchAt = [&](int baseline) {
+        return freeStretch(width(), static_cast<int>(std::floor(baseline - m.above)),
+                           static_cast<int>(std::ceil(baseline + m.below)), m_covers);
+    };
+    const auto roomAt = [&](qreal axis, int baseline) {
+        const auto [from, to] = stretchAt(baseline);
         return std::max(0.0, 2 * std::min(axis - from, to - axis));
     };
     std::vector<qreal> before(pieces.size() + 1, 0); // the width of the pieces before each
@@ -377,8 +382,46 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             const int last = baselines.empty() ? first - pitch : baselines.back();
             return last + pitch * (i + 1 - static_cast<int>(baselines.size()));
         };
-        const std::vector<int> starts = chooseBreaks(
-            pieces, widthOf, [&](int i) { return roomAt(baselineOf(i)) - RoomToSpare; });
+        qreal axis = width() / 2.0;
+        const auto breaksAbout = [&](qreal a) {
+            return chooseBreaks(pieces, widthOf,
+                                [&](int i) { return roomAt(a, baselineOf(i)) - RoomToSpare; });
+        };
+        // How far the lines' lengths stray from their mean: the raggedness of the block.
+        const auto ragged = [&](const Breaks& b) {
+            std::vector<qreal> lengths;
+            for (std::size_t l = 0; l < b.starts.size(); ++l)
+                lengths.push_back(widthOf(b.starts[l], l + 1 < b.starts.size()
+                                                           ? b.starts[l + 1] - 1
+                                                           : static_cast<int>(pieces.size()) - 1));
+            const qreal mean = std::accumulate(lengths.begin(), lengths.end(), 0.0) /
+                               std::max<std::size_t>(1, lengths.size());
+            qreal sum = 0;
+            for (const qreal length : lengths)
+                sum += (length - mean) * (length - mean);
+            return sum;
+        };
+        Breaks breaks = breaksAbout(axis);
+        std::pair<int, int> narrowest{0, width()};
+        for (std::size_t l = 0; l < breaks.starts.size(); ++l) {
+            const auto stretch = stretchAt(baselineOf(static_cast<int>(l)));
+            if (stretch.second - stretch.first < narrowest.second - narrowest.first)
+                narrowest = stretch;
+        }
+        const qreal middle = (narrowest.first + narrowest.second) / 2.0;
+        if (std::abs(middle - axis) >= 1) {
+            const Breaks shifted = breaksAbout(middle);
+            const auto rank = [](const Breaks& b) {
+                return std::tuple(b.over, b.starts.size(), b.widows);
+            };
+            if (rank(shifted) < rank(breaks) ||
+                (rank(shifted) == rank(breaks) && breaks.starts.size() > 2 &&
+                 2 * ragged(shifted) < ragged(breaks))) {
+                breaks = shifted;
+                axis = middle;
+            }
+        }
+        const std::vector<int>& starts = breaks.starts;
         std::vector<bool> startsLine(pieces.size(), false);
         for (const int k : starts)
             startsLine[k] = true;
@@ -393,7 +436,7 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             QTextLine line = m_layout->createLine();
             if (!line.isValid())
                 break;
-            const qreal room = roomAt(baselineOf(static_cast<int>(l)));
+            const qreal room = roomAt(axis, baselineOf(static_cast<int>(l)));
             line.setLineWidth(room);
             line.setPosition(QPointF(axis - room / 2, 0));
             // Qt may count a break's separator into the line it centres; the letters are
