@@ -7,6 +7,7 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
+#include "window/line_breaks.h"
 #include "window/text_label.h"
 
 #include <QFontDatabase>
@@ -183,6 +184,44 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
     for (std::size_t i = 0; i < faults.size() && i < 30; ++i)
         ADD_FAILURE() << faults[i];
     EXPECT_EQ(faults.size(), 0u);
+}
+
+// The rules behind the breaks, on texts made to need them: what stays in one piece, and which set
+// of breaks is chosen where several fit.
+TEST(LineBreaks, KeptPhrasesVersesAndLoneWords)
+{
+    const struct {
+        QString text;
+        QStringList pieces; // "|" after a piece that ends a paragraph
+    } texts[] = {
+        {u"قال صلى الله عليه وسلم: (خمس)"_qs, {u"قال"_qs, u"صلى الله عليه وسلم:"_qs, u"(خمس)|"_qs}},
+        {u"عمر رضي الله عنهما وأبو بكر رضي الله عنه"_qs,
+         {u"عمر"_qs, u"رضي الله عنهما"_qs, u"وأبو"_qs, u"بكر"_qs, u"رضي الله عنه|"_qs}},
+        {u"فمن هو؟\nقال:"_qs, {u"فمن هو؟|"_qs, u"قال:|"_qs}},
+        {u"مطلعها: (قفا نبك ** بسقط اللوى)؟"_qs,
+         {u"مطلعها:"_qs, u"(قفا نبك **"_qs, u"بسقط اللوى)؟|"_qs}},
+        {u"أ ب  *  ج د"_qs, {u"أ ب  *"_qs, u"ج د|"_qs}},
+    };
+    for (const auto& t : texts) {
+        QStringList got;
+        for (const Piece& p : piecesOf(t.text))
+            got << t.text.mid(p.start, p.end - p.start) + (p.paragraphEnd ? u"|"_qs : QString());
+        EXPECT_EQ(got, t.pieces) << t.text.toStdString();
+    }
+    // Pieces ten pixels wide with two between them, in lines of room 34: three to a line fit.
+    const struct {
+        QString text;
+        std::vector<int> starts;
+    } choices[] = {
+        {u"أ ب ج د"_qs, {0, 2}},     // not three and a lone one
+        {u"أ ب ج د ه و"_qs, {0, 3}}, // the even set
+    };
+    for (const auto& c : choices) {
+        const std::vector<Piece> pieces = piecesOf(c.text);
+        const auto width = [](int first, int last) { return 12.0 * (last - first + 1) - 2; };
+        EXPECT_EQ(chooseBreaks(pieces, width, [](int) { return 34.0; }).starts, c.starts)
+            << c.text.toStdString();
+    }
 }
 
 } // namespace
