@@ -140,8 +140,8 @@ std::vector<Piece> piecesOf(const QString& text)
 Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
                     const std::function<double(int)>& room)
 {
-    // Lines past this index are all alike: far below any label.
-    constexpr int Deepest = 24;
+    // Lines past this index are all alike: below any label of the window.
+    constexpr int Deepest = 10;
     struct Cost {
         int over = std::numeric_limits<int>::max(), lines = 0, widows = 0;
         double uneven = 0;
@@ -155,12 +155,15 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
     // best[k][i]: the lines from piece k on, the first of them the line of index i.
     std::vector<std::array<Cost, Deepest + 1>> best(n + 1);
     std::vector<std::array<int, Deepest + 1>> end(n + 1);
+    std::array<double, Deepest + 1> rooms;
+    for (int i = 0; i <= Deepest; ++i)
+        rooms[i] = room(i);
     for (Cost& c : best[n])
         c = Cost{0, 0, 0, 0};
     for (int k = n - 1; k >= 0; --k) {
         const bool opensParagraph = k == 0 || pieces[k - 1].paragraphEnd;
         for (int i = 0; i <= Deepest; ++i) {
-            const double r = room(i);
+            const double r = rooms[i];
             Cost chosen;
             for (int j = k; j < n; ++j) {
                 const Piece& p = pieces[j];

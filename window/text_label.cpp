@@ -25,6 +25,9 @@ constexpr int BottomMargin = 2;   // pixels kept free between the last line's in
 constexpr int CoverClearance = 3; // pixels kept free between any ink and a control in front
 constexpr int LineGap = 2;        // blank pixels between the ink of two lines, marks included
 constexpr qreal RoomToSpare = 2;  // for ink that reaches a little past a line's advance
+// What Qt adds to a line's width for a tail that reaches past the last letter's advance: less
+// than the narrowest word with its space, so a line this much wider still holds no more words.
+constexpr qreal Overhang = 8;
 
 // One line below the last, in ems, as the faces the layout was drawn for set it; zero where the
 // face's own spacing serves.
@@ -37,37 +40,53 @@ qreal designedLineHeight(const FontSpec& font)
     return 0;
 }
 
-// The pixels a line inks, half-open ([left, right) by [top, bottom)), in the label's pixels, and
-// how far above its baseline the ink reaches; empty (left == right) for a line of spaces.
+// The glyphs of a line or part of one: the boxes of those that leave ink, marks included,
+// measured across as placed and up and down from the baseline, and where the letters begin and
+// end across, by their advances.
+struct Glyphs {
+    std::vector<QRectF> boxes;
+    qreal left = std::numeric_limits<qreal>::max(), right = -left;
+};
+
+Glyphs glyphsOf(const QTextLine& line, int from = -1, int length = -1)
+{
+    const qreal baseline = line.y() + line.ascent();
+    Glyphs g;
+    for (const QGlyphRun& run : line.glyphRuns(from, length)) {
+        const QRawFont face = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs);
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF box = face.boundingRect(glyphs[i]).translated(positions[i]);
+            if (box.isEmpty())
+                continue;
+            g.boxes.push_back(box.translated(0, -baseline));
+            g.left = std::min(g.left, positions[i].x());
+            g.right = std::max(g.right, positions[i].x() + advances[i].x());
+        }
+    }
+    return g;
+}
+
+// The pixels glyph boxes ink about a baseline, half-open ([left, right) by [top, bottom)), and
+// how far above the baseline the ink reaches; empty (left == right) for no boxes.
 struct Ink {
     int left = 0, right = 0, top = 0, bottom = 0;
     qreal above = 0;
 };
 
-Ink inkOf(const QTextLine& line)
+Ink inkOf(const std::vector<QRectF>& boxes, qreal baseline)
 {
-    const qreal baseline = line.y() + line.ascent();
-    qreal left = std::numeric_limits<qreal>::max(), right = -left, top = baseline,
-          bottom = baseline;
-    for (const QGlyphRun& run : line.glyphRuns()) {
-        const QRawFont face = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            const QRectF box = face.boundingRect(glyphs[i]).translated(positions[i]);
-            if (box.isEmpty())
-                continue;
-            left = std::min(left, box.left());
-            right = std::max(right, box.right());
-            top = std::min(top, box.top());
-            bottom = std::max(bottom, box.bottom());
-        }
-    }
-    if (left > right)
+    if (boxes.empty())
         return {};
+    QRectF all;
+    for (const QRectF& box : boxes)
+        all |= box;
     // Smoothing shades every pixel a glyph's box touches.
-    return {static_cast<int>(std::floor(left)), static_cast<int>(std::ceil(right)),
-            static_cast<int>(std::floor(top)), static_cast<int>(std::ceil(bottom)), baseline - top};
+    return {static_cast<int>(std::floor(all.left())), static_cast<int>(std::ceil(all.right())),
+            static_cast<int>(std::floor(baseline + all.top())),
+            static_cast<int>(std::ceil(baseline + all.bottom())), -all.top()};
 }
 
 // The widest stretch [first, second) of [0, width) that no cover, with its clearance, takes
@@ -97,53 +116,37 @@ std::pair<int, int> freeStretch(int width, int top, int bottom, const std::vecto
     return widest;
 }
 
-// The boxes of a line's glyphs, marks included, measured from its baseline.
-std::vector<QRectF> glyphBoxes(const QTextLine& line)
-{
-    const qreal baseline = line.y() + line.ascent();
-    std::vector<QRectF> boxes;
-    for (const QGlyphRun& run : line.glyphRuns()) {
-        const QRawFont face = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            const QRectF box = face.boundingRect(glyphs[i]).translated(positions[i]);
-            if (!box.isEmpty())
-                boxes.push_back(box.translated(0, -baseline));
+// How far a line's ink reaches down and up in each pixel column, from its baseline; columns
+// start Margin pixels left of the label, for ink that hangs past its edge.
+struct Profile {
+    static constexpr int Margin = 64;
+    std::vector<int> bottom, top;
+
+    Profile(int width, const std::vector<QRectF>& boxes)
+        : bottom(width + 2 * Margin, std::numeric_limits<int>::min()),
+          top(width + 2 * Margin, std::numeric_limits<int>::max())
+    {
+        const int columns = static_cast<int>(bottom.size());
+        for (const QRectF& box : boxes) {
+            const int from = std::max(0, static_cast<int>(std::floor(box.left())) + Margin);
+            const int to = std::min(columns, static_cast<int>(std::ceil(box.right())) + Margin);
+            for (int c = from; c < to; ++c) {
+                bottom[c] = std::max(bottom[c], static_cast<int>(std::ceil(box.bottom())));
+                top[c] = std::min(top[c], static_cast<int>(std::floor(box.top())));
+            }
         }
     }
-    return boxes;
-}
-
-// Where a line's letters begin and end across, from the advances of the glyphs that leave ink.
-std::pair<qreal, qreal> lettersOf(const QTextLine& line)
-{
-    qreal left = std::numeric_limits<qreal>::max(), right = -left;
-    for (const QGlyphRun& run : line.glyphRuns()) {
-        const QRawFont face = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        const QList<QPointF> advances = face.advancesForGlyphIndexes(glyphs);
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            if (!face.boundingRect(glyphs[i]).isEmpty()) {
-                left = std::min(left, positions[i].x());
-                right = std::max(right, positions[i].x() + advances[i].x());
-            }
-    }
-    return {left, right};
-}
+};
 
 // The closest whole number of pixels one baseline may lie below another and leave LineGap blank
 // rows between the ink of the two lines wherever they share a column.
-int closestPitch(const std::vector<QRectF>& upper, const std::vector<QRectF>& lower)
+int closestPitch(const Profile& upper, const Profile& lower)
 {
     int pitch = 0;
-    for (const QRectF& a : upper)
-        for (const QRectF& b : lower)
-            if (std::floor(a.left()) < std::ceil(b.right()) &&
-                std::floor(b.left()) < std::ceil(a.right()))
-                pitch = std::max(
-                    pitch, LineGap + static_cast<int>(std::ceil(a.bottom()) - std::floor(b.top())));
+    for (std::size_t c = 0; c < upper.bottom.size(); ++c)
+        if (upper.bottom[c] != std::numeric_limits<int>::min() &&
+            lower.top[c] != std::numeric_limits<int>::max())
+            pitch = std::max(pitch, LineGap + upper.bottom[c] - lower.top[c]);
     return pitch;
 }
 
@@ -302,49 +305,51 @@ void TextLabel::breakBefore(const std::vector<Piece>& pieces, const std::vector<
 
 TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
 {
-    // Each piece set on a line of its own gives its width and how far its ink reaches; pieces
-    // set two to a line give the spaces between them, which in set text are not the face's own
-    // space.
+    // Each paragraph set on one line, as wide as it likes; every piece, and the spaces after
+    // it, is read from where its glyphs were put.
     Measures m;
     const std::size_t n = pieces.size();
     m.widths.assign(n, 0);
     m.gaps.assign(n, 0);
-    const auto setAlone = [&](const std::vector<bool>& starts) {
-        breakBefore(pieces, starts);
-        std::vector<qreal> widths;
-        m_layout->beginLayout();
-        for (QTextLine line = m_layout->createLine(); line.isValid();
-             line = m_layout->createLine()) {
-            line.setLineWidth(std::numeric_limits<int>::max() / 4);
-            line.setPosition(QPointF(0, 0));
-            widths.push_back(line.naturalTextWidth());
-            const Ink ink = inkOf(line);
-            if (ink.left != ink.right) {
-                m.above = std::max(m.above, ink.above);
-                m.below = std::max(m.below, ink.bottom - (line.y() + line.ascent()));
-            }
+    breakBefore(pieces, std::vector<bool>(n, false));
+    m_layout->beginLayout();
+    std::vector<QTextLine> paragraphs;
+    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+        line.setLineWidth(1e5);
+        line.setPosition(QPointF(0, 0));
+        paragraphs.push_back(line);
+    }
+    m_layout->endLayout();
+    // Between words the set text puts the face's own space.
+    const qreal space = QFontMetricsF(m_layout->font()).horizontalAdvance(QLatin1Char(' '));
+    const QString& text = m_layout->text();
+    for (const QTextLine& line : paragraphs) {
+        const Ink ink = inkOf(glyphsOf(line).boxes, 0);
+        m.above = std::max(m.above, ink.above);
+        m.below = std::max<qreal>(m.below, ink.bottom);
+    }
+    std::size_t paragraph = 0;
+    for (std::size_t k = 0; k < n && paragraph < paragraphs.size(); ++k) {
+        const QTextLine& line = paragraphs[paragraph];
+        int start = pieces[k].start, end = pieces[k].end;
+        // A piece of one direction spans the distance between its two ends, spaces it opens
+        // with included; a piece with digits or Latin letters in it is measured glyph by glyph.
+        const bool oneWay = std::none_of(text.begin() + start, text.begin() + end, [](QChar c) {
+            return c.isDigit() || c.direction() == QChar::DirL;
+        });
+        if (oneWay) {
+            m.widths[k] = std::abs(line.cursorToX(&start) - line.cursorToX(&end));
+        } else {
+            int leading = 0; // a paragraph's leading spaces belong to its first piece
+            while (start + leading < end && text[start + leading] == QLatin1Char(' '))
+                ++leading;
+            const Glyphs g = glyphsOf(line, start, end - start);
+            m.widths[k] = std::max<qreal>(0, g.right - g.left) + leading * space;
         }
-        m_layout->endLayout();
-        return widths;
-    };
-    const std::vector<qreal> alone = setAlone(std::vector<bool>(n, true));
-    for (std::size_t k = 0; k < n && k < alone.size(); ++k)
-        m.widths[k] = alone[k];
-    for (std::size_t odd = 0; odd < 2; ++odd) {
-        // Pairs (k, k + 1) for every k of one parity, within a paragraph.
-        std::vector<bool> starts(n, true);
-        std::vector<std::size_t> firsts; // the first piece of each line
-        for (std::size_t k = 0; k < n; ++k) {
-            firsts.push_back(k);
-            if (k % 2 == odd && k + 1 < n && !pieces[k].paragraphEnd)
-                starts[++k] = false;
-        }
-        const std::vector<qreal> widths = setAlone(starts);
-        for (std::size_t l = 0; l < firsts.size() && l < widths.size(); ++l) {
-            const std::size_t k = firsts[l];
-            if (k + 1 < n && !starts[k + 1])
-                m.gaps[k] = widths[l] - m.widths[k] - m.widths[k + 1];
-        }
+        if (pieces[k].paragraphEnd)
+            ++paragraph;
+        else
+            m.gaps[k] = (pieces[k + 1].start - pieces[k].end) * space;
     }
     return m;
 }
@@ -422,41 +427,70 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             }
         }
         const std::vector<int>& starts = breaks.starts;
-        std::vector<bool> startsLine(pieces.size(), false);
-        for (const int k : starts)
-            startsLine[k] = true;
-        breakBefore(pieces, startsLine);
+        // Each line is first given just the width of the pieces it is to hold, so that Qt's own
+        // wrapping breaks where they end and the text is shaped once; where Qt breaks elsewhere
+        // anyway, the breaks are written into the laid-out text.
+        const int count = static_cast<int>(starts.size());
+        const auto lineWidth = [&](int l) {
+            return widthOf(starts[l], (l + 1 < count ? starts[l + 1] : pieces.size()) - 1);
+        };
+        const auto startOf = [&](int l) { return starts[l] == 0 ? 0 : pieces[starts[l]].start; };
+        std::vector<QTextLine> lines;
+        for (const bool wrapped : {true, false}) {
+            if (!wrapped) {
+                std::vector<bool> startsLine(pieces.size(), false);
+                for (const int k : starts)
+                    startsLine[k] = true;
+                breakBefore(pieces, startsLine);
+            } else {
+                breakBefore(pieces, std::vector<bool>(pieces.size(), false));
+            }
+            lines.clear();
+            m_layout->beginLayout();
+            for (QTextLine line = m_layout->createLine(); line.isValid();
+                 line = m_layout->createLine()) {
+                const int l = static_cast<int>(lines.size());
+                const qreal room = l < count ? roomAt(axis, baselineOf(l)) : width();
+                line.setLineWidth(wrapped && l < count ? std::min(room, lineWidth(l) + Overhang)
+                                                       : room);
+                lines.push_back(line);
+            }
+            bool asChosen = static_cast<int>(lines.size()) == count;
+            for (int l = 0; l < count && asChosen; ++l)
+                asChosen = lines[l].textStart() == startOf(l);
+            if (asChosen || !wrapped)
+                break;
+            m_layout->endLayout();
+        }
         std::vector<int> placed;
         gaps.clear();
-        m_layout->beginLayout();
         m_bounds = QRect();
         m_inked = QRegion();
-        std::vector<QRectF> above; // the glyph boxes of the line above, from its baseline
-        for (std::size_t l = 0; l < starts.size(); ++l) {
-            QTextLine line = m_layout->createLine();
-            if (!line.isValid())
-                break;
-            const qreal room = roomAt(axis, baselineOf(static_cast<int>(l)));
-            line.setLineWidth(room);
-            line.setPosition(QPointF(axis - room / 2, 0));
+        Profile above(width(), {}); // the ink of the line above, from its baseline
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            QTextLine& line = lines[l];
+            line.setPosition(QPointF(axis - line.width() / 2, 0));
             // Qt may count a break's separator into the line it centres; the letters are
             // centred instead.
-            const auto [left, right] = lettersOf(line);
-            const qreal x = axis - room / 2 + (left < right ? axis - (left + right) / 2 : 0);
-            line.setPosition(QPointF(x, 0));
-            const std::vector<QRectF> boxes = glyphBoxes(line);
+            Glyphs glyphs = glyphsOf(line);
+            const qreal shift =
+                glyphs.left < glyphs.right ? axis - (glyphs.left + glyphs.right) / 2 : 0;
+            for (QRectF& box : glyphs.boxes)
+                box.translate(shift, 0);
+            const std::vector<QRectF>& boxes = glyphs.boxes;
             int baseline = first;
             if (l > 0) {
-                const int gap = closestPitch(above, boxes);
+                const int gap = closestPitch(above, Profile(width(), boxes));
                 gaps.push_back(gap);
                 baseline = placed.back() + std::max(pitch, gap);
             } else {
-                baseline = static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(line).above)));
+                baseline =
+                    static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(boxes, 0).above)));
             }
-            line.setPosition(QPointF(x, baseline - line.ascent()));
+            line.setPosition(QPointF(axis - line.width() / 2 + shift, baseline - line.ascent()));
             placed.push_back(baseline);
-            above = boxes;
-            const Ink ink = inkOf(line);
+            const Ink ink = inkOf(boxes, baseline);
+            above = Profile(width(), boxes);
             if (ink.left != ink.right) {
                 const QRect inked(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
                 m_bounds |= inked;
@@ -464,7 +498,12 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             }
         }
         m_layout->endLayout();
-        if (placed == baselines)
+        // The breaks were chosen for rooms at the guessed baselines; where the lines as set
+        // have the same rooms, they stand.
+        bool same = true;
+        for (std::size_t l = 0; l < placed.size() && same; ++l)
+            same = stretchAt(placed[l]) == stretchAt(baselineOf(static_cast<int>(l)));
+        if (same)
             break;
         baselines = placed;
     }
