@@ -9,12 +9,10 @@ namespace zarvona {
 
 namespace {
 
-// Phrases a line never splits.
+// Phrases a line never splits: the blessings, and names that are one name in two words.
 constexpr std::array KeptPhrases = {
-    u"صلى الله عليه وسلم",
-    u"رضي الله عنهما",
-    u"رضي الله عنه",
-    u"عليه السلام",
+    u"صلى الله عليه وسلم", u"رضي الله عنهما", u"رضي الله عنه", u"عليه السلام",
+    u"رسول الله",          u"عبد الله",       u"عبد الرحمن",
 };
 
 // A question's closing pronoun, which stays on the line of the word before it («فمن هو؟»).
