@@ -3,12 +3,14 @@
 // it. A CR, an LF or a CR LF pair starts a new line on screen; the caption keeps them as
 // written.
 //
-// The lines are set by the label itself, not by the face: one line lies below the last by the
+// The lines are set by the label itself, not by the face, the way a printed book sets them: the
+// breaks are chosen for the whole text (line_breaks.h); one line lies below the last by the
 // height the layout was drawn for (the faces standing in for the designed ones are much taller),
-// a text with more lines than that spacing holds is set closer rather than cut off, as long as
-// its lines stay a full em apart, and a line whose ink would run under a control stacked in front
-// of the label is given only the stretch of the width that the control leaves free, and is
-// centred in it.
+// or further where the ink of the two lines, marks included, would come within two pixels; a
+// text with more lines than that spacing holds is set closer where no ink comes near, and only
+// where that is not enough, a pixel size smaller at a time; and lines whose ink would run under
+// a control stacked in front of the label are narrowed on both sides alike, so that every line
+// of a text is centred on one axis.
 #pragma once
 
 #include "window/control_widget.h"
