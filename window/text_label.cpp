@@ -305,8 +305,8 @@ void TextLabel::breakBefore(const std::vector<Piece>& pieces, const std::vector<
 
 TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
 {
-    // Each paragraph set on one line, as wide as it likes; every piece, and the spaces after
-    // it, is read from where its glyphs were put.
+    // Each paragraph set on one line, as wide as it likes; every piece is read from where its
+    // glyphs were put, and how far the ink of any reaches above and below the baseline.
     Measures m;
     const std::size_t n = pieces.size();
     m.widths.assign(n, 0);
