@@ -7,8 +7,8 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
+#include "window/controls/line_breaks.h"
 #include "window/controls/text_label.h"
-#include "window/line_breaks.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>

@@ -1,10 +1,10 @@
 #include "window/controls/text_label.h"
 
 #include "ui/form_definition.h"
+#include "window/controls/line_breaks.h"
 #include "window/controls/visibility_notice.h"
 #include "window/graphics/fonts.h"
 #include "window/graphics/qt_conversions.h"
-#include "window/line_breaks.h"
 
 #include <QAccessible>
 #include <QGlyphRun>

@@ -14,7 +14,7 @@
 #pragma once
 
 #include "window/controls/control_widget.h"
-#include "window/line_breaks.h"
+#include "window/controls/line_breaks.h"
 
 #include <QRect>
 #include <QRegion>

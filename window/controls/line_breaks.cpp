@@ -1,4 +1,4 @@
-#include "window/line_breaks.h"
+#include "window/controls/line_breaks.h"
 
 #include <array>
 #include <cmath>
