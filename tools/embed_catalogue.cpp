@@ -2,7 +2,7 @@
 // file's shape (RiddleCount entries numbered from 1, non-empty texts) and fails the build
 // otherwise; the content rules are checked by the test suite. Texts are written as \u escapes, so
 // the generated source is plain ASCII whatever the compiler's source character set.
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "ui/form_definition.h"
 
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include <cassert>
 

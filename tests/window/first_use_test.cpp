@@ -2,7 +2,7 @@
 // and preparing it changes nothing on the screen.
 #include "window_fixture.h"
 
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include "app/first_use.h"
 #include "app/window_wiring.h"
