@@ -9,6 +9,7 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace zarvona {
 
@@ -31,7 +32,17 @@ struct FontSpec {
     std::string_view face;
     double points = 0;
     int weight = 400;
+    // From one line's baseline to the next, in ems, as the layout was drawn in this face; zero
+    // where the face's own spacing serves.
+    double lineHeight = 0;
 };
+
+// What assistive technology takes a control for.
+enum class ReaderRole { None, Text, Button, List };
+
+// What a reader hears once a click on the control is done: the new riddle, the answer, or
+// nothing more than the click itself tells.
+enum class Heard { Nothing, Riddle, Answer };
 
 struct ControlDefinition {
     Control control = Control::Form1;
@@ -55,6 +66,16 @@ struct ControlDefinition {
     // tooltip gives the name and the keys.
     std::u16string_view spokenName;
     std::u16string_view keys;
+    ReaderRole role = ReaderRole::None;
+    // Its place among the window's children as a reader lists them, and in the order Tab visits
+    // the controls (right to left, top to bottom); zero: not there.
+    int readerPosition = 0;
+    int tabPosition = 0;
+    Heard heard = Heard::Nothing;
+    // Pressed without the pointer, it opens the number list as pointing at it does, and hands
+    // the list the keyboard; or it opens a modal box.
+    bool opensList = false;
+    bool opensBox = false;
 };
 
 struct FormDefinition {
@@ -67,6 +88,9 @@ struct FormDefinition {
     std::span<const ControlDefinition> controls;
 
     const ControlDefinition& operator[](Control control) const;
+
+    // The controls that have a place in the order, in that order.
+    std::vector<Control> inOrder(int ControlDefinition::*position) const;
 };
 
 const FormDefinition& form1Definition();

@@ -3,8 +3,8 @@
 
 #include "riddles/riddle_catalogue.h"
 #include "window/access/accessibility.h"
-#include "window/form/message_box.h"
 #include "window/controls/text_label.h"
+#include "window/form/message_box.h"
 
 #include <QAccessible>
 #include <QMessageBox>

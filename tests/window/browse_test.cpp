@@ -9,8 +9,8 @@
 #include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 #include "window/access/keyboard.h"
-#include "window/form/message_box.h"
 #include "window/controls/number_list.h"
+#include "window/form/message_box.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -409,7 +409,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
             if (listFocused && (k == Qt::Key_PageUp || k == Qt::Key_PageDown))
                 k = Qt::Key_Escape; // the list pages by its own height: left to its own test
             Control focused = Control::Form1;
-            for (Control c : Keyboard::FocusOrder)
+            for (Control c : TabButtons)
                 if (QApplication::focusWidget() == form->controlWidget(c))
                     focused = c;
             now += std::chrono::milliseconds(100 + random() % 1400);

@@ -2,9 +2,9 @@
 
 #include "riddles/riddle_catalogue.h"
 #include "ui/hit_test.h"
-#include "window/graphics/fonts.h"
 #include "window/controls/number_list.h"
 #include "window/controls/text_label.h"
+#include "window/graphics/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -16,10 +16,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace zarvona {
+
+// The five buttons in the order Tab visits them: right to left, top to bottom.
+inline constexpr std::array TabButtons = {Control::About, Control::Label4, Control::Back,
+                                          Control::Next1, Control::Image2};
 
 class WindowTest : public testing::Test {
   protected:

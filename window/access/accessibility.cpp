@@ -1,8 +1,7 @@
 #include "window/access/accessibility.h"
 
 #include "window/controls/control_widget.h"
-#include "window/controls/glyph_label.h"
-#include "window/controls/picture_box.h"
+#include "window/controls/number_list.h"
 #include "window/controls/text_label.h"
 
 #include <QAccessibleObject>
@@ -16,12 +15,6 @@
 namespace zarvona {
 
 namespace {
-
-// The window's children as assistive technology reads them: the riddle, then the buttons in
-// the order Tab visits them, with the number list after its opener.
-constexpr std::array Exposed = {Control::Label1, Control::Label2, Control::Label5,
-                                Control::About,  Control::Label4, Control::List1,
-                                Control::Back,   Control::Next1,  Control::Image2};
 
 void toListeningTool(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
 
@@ -48,10 +41,20 @@ class Speaker final : public QObject {
     bool queued = false;
 };
 
+// It also keeps what the window's definition says of its controls: the order a reader lists
+// them in, and what a reader hears after a click on each.
 class SpeechBar final : public QObject {
   public:
-    explicit SpeechBar(QObject* window) : QObject(window), speaker(new Speaker(this)) {}
+    SpeechBar(QObject* window, const FormDefinition& definition)
+        : QObject(window), speaker(new Speaker(this)),
+          exposed(definition.inOrder(&ControlDefinition::readerPosition))
+    {
+        for (const ControlDefinition& d : definition.controls)
+            heard.at(static_cast<std::size_t>(d.control)) = d.heard;
+    }
     Speaker* const speaker;
+    const std::vector<Control> exposed;
+    std::array<Heard, ControlCount> heard{};
 };
 
 SpeechBar* speechBarOf(const QWidget* window)
@@ -185,13 +188,15 @@ class AccessibleWindow final : public QAccessibleWidget {
     QList<QObject*> children() const
     {
         QList<QObject*> exposed;
-        for (const Control control : Exposed) {
+        SpeechBar* bar = speechBarOf(widget());
+        if (bar == nullptr)
+            return exposed;
+        for (const Control control : bar->exposed) {
             auto* w = widget()->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly);
-            if (w != nullptr && !(control == Control::List1 && w->isHidden()))
+            if (w != nullptr && !(dynamic_cast<NumberList*>(w) != nullptr && w->isHidden()))
                 exposed.append(w);
         }
-        if (QObject* bar = speechBarOf(widget()))
-            exposed.append(bar);
+        exposed.append(bar);
         return exposed;
     }
 };
@@ -270,7 +275,7 @@ class AccessibleButton final : public QAccessibleWidget {
         ControlWidget* pressed = button();
         // A modal box runs an event loop of its own: opened from here, it would keep the
         // assistive tool waiting on its action call until someone closed the box.
-        if (pressed->control() == Control::About)
+        if (pressed->definition().opensBox)
             QMetaObject::invokeMethod(
                 pressed, [pressed] { pressIfReachable(*pressed); }, Qt::QueuedConnection);
         else
@@ -295,11 +300,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new AccessibleWindow(widget);
     if (auto* label = dynamic_cast<TextLabel*>(widget))
         return new AccessibleText(label);
-    if (auto* glyph = dynamic_cast<GlyphLabel*>(widget))
-        return new AccessibleButton(glyph);
-    if (auto* picture = dynamic_cast<PictureBox*>(widget);
-        picture != nullptr && picture->control() == Control::Image2)
-        return new AccessibleButton(picture);
+    if (auto* button = dynamic_cast<ControlWidget*>(widget);
+        button != nullptr && button->definition().role == ReaderRole::Button)
+        return new AccessibleButton(button);
     return nullptr;
 }
 
@@ -314,16 +317,20 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-void exposeSpeech(QWidget* window) { new SpeechBar(window); }
+void exposeSpeech(QWidget* window, const FormDefinition& definition)
+{
+    new SpeechBar(window, definition);
+}
 
 void noteAction(QWidget* window, Control control, Event event)
 {
     if (event != Event::Click || !listening())
         return;
-    const bool move =
-        control == Control::Next1 || control == Control::Back || control == Control::List1;
-    if (move || control == Control::Image2)
-        queueSpeech(window, move, !move);
+    const SpeechBar* bar = speechBarOf(window);
+    const Heard heard =
+        bar != nullptr ? bar->heard.at(static_cast<std::size_t>(control)) : Heard::Nothing;
+    if (heard != Heard::Nothing)
+        queueSpeech(window, heard == Heard::Riddle, heard == Heard::Answer);
 }
 
 void noteActivation(QWidget* window)

@@ -19,6 +19,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/form_definition.h"
 
 #include <QString>
 
@@ -32,8 +33,9 @@ class TextLabel;
 // Registers the factory for the window's own widgets with Qt; call once, before the window shows.
 void installAccessibility();
 
-// Gives the window what speaks for it; call once, when its controls are made.
-void exposeSpeech(QWidget* window);
+// Gives the window what speaks for it, and the order and the roles its definition gives its
+// controls; call once, when its controls are made.
+void exposeSpeech(QWidget* window, const FormDefinition& definition);
 
 // An event the window raised: a move or a reveal is heard once it is done.
 void noteAction(QWidget* window, Control control, Event event);

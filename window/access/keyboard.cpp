@@ -53,10 +53,15 @@ QString toolTipFor(const ControlDefinition& definition)
 }
 
 Keyboard::Keyboard(KeyedWindow& form, const FormDefinition& definition)
-    : m_form(form), m_clock(NumberEntry::Clock::now),
-      m_entry(definition[Control::List1].listItemCount)
+    : m_form(form), m_tabOrder(definition.inOrder(&ControlDefinition::tabPosition)),
+      m_clock(NumberEntry::Clock::now), m_entry(definition[Control::List1].listItemCount)
 {
-    for (const Control control : FocusOrder) {
+    for (const ControlDefinition& d : definition.controls)
+        if (d.opensList)
+            m_listOpener = d.control;
+    for (const Control control : m_tabOrder) {
+        if (definition[control].role != ReaderRole::Button)
+            continue; // the list takes the focus its own way, once it is made
         QWidget* button = form.controlWidget(control);
         button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(toolTipFor(definition[control]));
@@ -70,11 +75,11 @@ Keyboard::Keyboard(KeyedWindow& form, const FormDefinition& definition)
 bool Keyboard::moveFocus(bool forward)
 {
     std::vector<QWidget*> order;
-    for (const Control control : FocusOrder) {
-        order.push_back(m_form.controlWidget(control));
-        NumberList* numbers = control == Control::Label4 ? madeList() : nullptr;
-        if (numbers != nullptr && !numbers->isHidden())
-            order.push_back(numbers);
+    for (const Control control : m_tabOrder) {
+        // Asking for the list would make it: it is visited only once made, while it shows.
+        QWidget* widget = control == Control::List1 ? madeList() : m_form.controlWidget(control);
+        if (widget != nullptr && !widget->isHidden())
+            order.push_back(widget);
     }
     const auto n = static_cast<std::ptrdiff_t>(order.size());
     const auto at = std::find(order.begin(), order.end(), QApplication::focusWidget());
@@ -151,7 +156,7 @@ void Keyboard::typeDigit(int digit)
     if (numbers == nullptr)
         return;
     if (numbers->isHidden())
-        m_form.fire(Control::Label4, Event::MouseMove);
+        m_form.fire(m_listOpener, Event::MouseMove);
     if (number)
         numbers->selectNumber(*number);
     if (!numbers->isHidden())

@@ -24,8 +24,8 @@
 
 #include <QString>
 
-#include <array>
 #include <functional>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
@@ -50,10 +50,6 @@ class Keyboard {
   public:
     using Clock = std::function<NumberEntry::Clock::time_point()>;
 
-    // The buttons in the order Tab visits them: right to left, top to bottom.
-    static constexpr std::array<Control, 5> FocusOrder = {
-        Control::About, Control::Label4, Control::Back, Control::Next1, Control::Image2};
-
     Keyboard(KeyedWindow& form, const FormDefinition& definition);
 
     // Where typing a number reads the time; tests give a clock of their own.
@@ -63,8 +59,8 @@ class Keyboard {
     // on. Returns whether the key meant something here.
     bool windowKey(const QKeyEvent& key);
 
-    // Tab and Shift+Tab: the focus goes to the next or the previous button in FocusOrder, the
-    // number list after its opener while it shows, round and round.
+    // Tab and Shift+Tab: the focus goes to the next or the previous control in the definition's
+    // Tab order that shows (the number list only while it is open), round and round.
     bool moveFocus(bool forward);
 
     const FocusRing& focusRing() const { return *m_ring; }
@@ -76,6 +72,8 @@ class Keyboard {
     void typeDigit(int digit);
 
     KeyedWindow& m_form;
+    const std::vector<Control> m_tabOrder;
+    Control m_listOpener = Control::Form1; // none
     Clock m_clock;
     NumberEntry m_entry;
     FocusRing* m_ring; // owned by the window

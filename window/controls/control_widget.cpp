@@ -5,13 +5,14 @@
 
 namespace zarvona {
 
-ControlWidget::ControlWidget(Control control, ControlEvents& events, QWidget* parent)
-    : QWidget(parent), m_control(control), m_events(events)
+ControlWidget::ControlWidget(const ControlDefinition& definition, ControlEvents& events,
+                             QWidget* parent)
+    : QWidget(parent), m_definition(definition), m_events(events)
 {
     setMouseTracking(true);
 }
 
-void ControlWidget::activate() { m_events.activate(m_control); }
+void ControlWidget::activate() { m_events.activate(control()); }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event)
 {
@@ -27,13 +28,13 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     m_pressed = false;
     if (rect().contains(event->position().toPoint()))
-        m_events.fire(m_control, Event::Click);
+        m_events.fire(control(), Event::Click);
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    m_events.fire(m_control, Event::MouseMove);
+    m_events.fire(control(), Event::MouseMove);
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/form_definition.h"
 #include "window/controls/control_events.h"
 #include "window/controls/control_properties.h"
 
@@ -15,9 +16,10 @@ namespace zarvona {
 
 class ControlWidget : public QWidget, public ControlProperties {
   public:
-    ControlWidget(Control control, ControlEvents& events, QWidget* parent);
+    ControlWidget(const ControlDefinition& definition, ControlEvents& events, QWidget* parent);
 
-    Control control() const { return m_control; }
+    Control control() const { return m_definition.control; }
+    const ControlDefinition& definition() const { return m_definition; }
 
     // What pressing it through assistive technology does: see ControlEvents::activate.
     void activate();
@@ -29,7 +31,7 @@ class ControlWidget : public QWidget, public ControlProperties {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    Control m_control;
+    const ControlDefinition& m_definition;
     ControlEvents& m_events;
     bool m_pressed = false;
 };

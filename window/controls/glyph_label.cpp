@@ -54,7 +54,7 @@ QPainterPath glyphPath(Glyph glyph, double em)
 }
 
 GlyphLabel::GlyphLabel(const ControlDefinition& definition, ControlEvents& events, QWidget* parent)
-    : ControlWidget(definition.control, events, parent), m_caption(definition.caption),
+    : ControlWidget(definition, events, parent), m_caption(definition.caption),
       m_colour(definition.foreColor),
       m_path(glyphPath(definition.glyph, pixelSizeOf(definition.font.points)))
 {

@@ -6,8 +6,8 @@
 
 namespace zarvona {
 
-PictureBox::PictureBox(Control control, ControlEvents& events, QWidget* parent)
-    : ControlWidget(control, events, parent)
+PictureBox::PictureBox(const ControlDefinition& definition, ControlEvents& events, QWidget* parent)
+    : ControlWidget(definition, events, parent)
 {
 }
 

@@ -8,7 +8,7 @@ namespace zarvona {
 
 class PictureBox final : public ControlWidget {
   public:
-    PictureBox(Control control, ControlEvents& events, QWidget* parent);
+    PictureBox(const ControlDefinition& definition, ControlEvents& events, QWidget* parent);
 
     PictureRef picture() const override { return m_picture; }
     void setPicture(PictureRef picture) override;

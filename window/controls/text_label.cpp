@@ -29,17 +29,6 @@ constexpr qreal RoomToSpare = 2;  // for ink that reaches a little past a line's
 // than the narrowest word with its space, so a line this much wider still holds no more words.
 constexpr qreal Overhang = 8;
 
-// One line below the last, in ems, as the faces the layout was drawn for set it; zero where the
-// face's own spacing serves.
-qreal designedLineHeight(const FontSpec& font)
-{
-    if (font.face == "Simplified Arabic")
-        return 1.4;
-    if (font.face == "Tahoma")
-        return 1.25;
-    return 0;
-}
-
 // The glyphs of a line or part of one: the boxes of those that leave ink, marks included,
 // measured across as placed and up and down from the baseline, and where the letters begin and
 // end across, by their advances.
@@ -181,9 +170,9 @@ QString displayTextOf(std::u16string_view caption)
 
 TextLabel::TextLabel(const ControlDefinition& definition, std::vector<QRect> covers,
                      ControlEvents& events, QWidget* parent)
-    : ControlWidget(definition.control, events, parent), m_caption(definition.caption),
+    : ControlWidget(definition, events, parent), m_caption(definition.caption),
       m_display(displayTextOf(definition.caption)), m_colour(definition.foreColor),
-      m_designedLineHeight(designedLineHeight(definition.font)), m_covers(std::move(covers))
+      m_designedLineHeight(definition.font.lineHeight), m_covers(std::move(covers))
 {
     setFont(fontFor(definition.font, definition.rightToLeft));
     m_option.setAlignment((definition.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

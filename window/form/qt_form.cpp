@@ -131,7 +131,7 @@ void QtForm::build()
             else
                 keep(new TextLabel(d, coversOf(m_definition, d.control), *this, &window));
             break;
-        case ControlKind::Image: keep(new PictureBox(d.control, *this, &window)); break;
+        case ControlKind::Image: keep(new PictureBox(d, *this, &window)); break;
         case ControlKind::ListBox:
             // Made when first shown or asked for (see madeSlot()): it is hidden at start, and
             // making it would cost start-up the style and a hundred items.
@@ -151,7 +151,7 @@ void QtForm::build()
             s.widget->setAccessibleDescription(QString::fromStdU16String(std::u16string(d.keys)));
         s.widget->setVisible(d.visible);
     }
-    exposeSpeech(&window);
+    exposeSpeech(&window, m_definition);
     setPicture(Control::Image4, loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
     setPicture(Control::Image3, loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
 }
@@ -165,7 +165,7 @@ void QtForm::fire(Control control, Event event)
 
 void QtForm::activate(Control control)
 {
-    if (control != Control::Label4) {
+    if (!m_definition[control].opensList) {
         fire(control, Event::Click);
         return;
     }
