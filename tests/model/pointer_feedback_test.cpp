@@ -1,7 +1,7 @@
 #include "browser/handlers.h"
 #include "shell/event_table.h"
-#include "ui/hit_test.h"
-#include "ui/memory_form.h"
+#include "tests/support/hit_test.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>

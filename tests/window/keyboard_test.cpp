@@ -5,7 +5,7 @@
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
 #include "shell/event_table.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 #include "window/access/focus_ring.h"
 #include "window/access/keyboard.h"

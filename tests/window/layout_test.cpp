@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
-#include "ui/hit_test.h"
+#include "tests/support/hit_test.h"
 #include "window/controls/number_list.h"
 #include "window/controls/text_label.h"
 #include "window/graphics/fonts.h"

@@ -1,4 +1,4 @@
-#include "ui/hit_test.h"
+#include "tests/support/hit_test.h"
 
 namespace zarvona {
 

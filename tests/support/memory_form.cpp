@@ -1,4 +1,4 @@
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 
 #include "ui/conversions.h"
 #include "ui/runtime_error.h"
