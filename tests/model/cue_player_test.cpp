@@ -1,4 +1,4 @@
-#include "sound/cue_player.h"
+#include "tests/support/recording_cue_player.h"
 
 #include <gtest/gtest.h>
 

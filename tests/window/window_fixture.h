@@ -3,7 +3,7 @@
 // Pointer input goes in as real mouse events at window coordinates, through Qt's routing.
 #pragma once
 
-#include "sound/cue_player.h"
+#include "tests/support/recording_cue_player.h"
 #include "ui/conversions.h"
 #include "ui/number_entry.h"
 #include "window/form/qt_form.h"
