@@ -20,7 +20,6 @@ constexpr Colour RuleGrey = 0xE0E0E0;
 constexpr Colour HatchColour = 0xEFEEE4;
 constexpr Colour TextBlue = 0x9F5914;
 constexpr Colour OvalBlue = 0xECD3B3;
-constexpr Colour SystemWindowBackground = 0x80000005;
 
 constexpr ControlDefinition glyphLabel(Control control, TwipsRect rect, std::u16string_view text,
                                        Glyph glyph)
@@ -31,7 +30,6 @@ constexpr ControlDefinition glyphLabel(Control control, TwipsRect rect, std::u16
             .caption = text,
             .font = SymbolFont,
             .foreColor = IdleForeColor,
-            .backColor = SystemWindowBackground,
             .glyph = glyph};
 }
 
@@ -44,7 +42,6 @@ constexpr ControlDefinition textLabel(Control control, TwipsRect rect, std::u16s
             .caption = text,
             .font = font,
             .foreColor = TextBlue,
-            .backColor = SystemWindowBackground,
             .centred = true,
             .rightToLeft = rightToLeft,
             .visible = visible};

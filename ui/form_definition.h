@@ -6,7 +6,9 @@
 
 #include "ui/control.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -50,9 +52,9 @@ struct ControlDefinition {
     TwipsRect rect; // lines: the box spanned by their two end points
     std::u16string_view caption;
     FontSpec font;
-    Colour foreColor = 0; // text, glyph, line or fill colour
-    Colour backColor = 0xFFFFFF;
-    bool centred = false; // text alignment: centred, or left
+    Colour foreColor = 0;        // text, glyph, line or fill colour
+    Colour backColor = 0xFFFFFF; // the list's: labels paint nothing behind their text
+    bool centred = false;        // text alignment: centred, or left
     bool rightToLeft = false;
     bool visible = true;
     Glyph glyph = Glyph::None;
@@ -98,7 +100,15 @@ const FormDefinition& form1Definition();
 // Labels, images and the list box take pointer events; shapes and lines never do.
 bool takesPointer(ControlKind kind);
 
-inline constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
+// Twips to the nearest pixel (halves away from zero), within the range of an int: the one
+// conversion from the definition's and the handlers' twips to the window's pixels.
+inline constexpr int twipsToPixels(double twips)
+{
+    const double pixels = twips / TwipsPerPixel;
+    const double rounded = pixels < 0 ? pixels - 0.5 : pixels + 0.5;
+    return static_cast<int>(std::clamp(rounded, double(std::numeric_limits<int>::min()),
+                                       double(std::numeric_limits<int>::max())));
+}
 
 // A rectangle of the fixed layout in pixels of the client area.
 struct PixelRect {

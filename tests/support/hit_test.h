@@ -1,7 +1,7 @@
-// Pointer routing decided from the window definition: the first control in stacking order that
-// is visible, takes pointer events and holds the point; the window itself where there is none.
-// The Qt window routes through its own widget stack; this is the rule that stack must follow,
-// and what the in-memory model uses.
+// Pointer routing decided from the window definition, as the in-memory model routes it: the first
+// control in stacking order that is visible, takes pointer events and holds the point; the window
+// itself where there is none. The real window routes through its own widget stack; the window
+// tests check it against this rule.
 #pragma once
 
 #include "ui/form_definition.h"

@@ -58,7 +58,7 @@ constexpr float FrameHeight = (23 + 2 * 4) * TwipsPerPixel;
 } // namespace
 
 MemoryForm::MemoryForm(const FormDefinition& definition)
-    : m_definition(definition), m_left(static_cast<float>(definition.openingLeft)),
+    : m_left(static_cast<float>(definition.openingLeft)),
       m_top(static_cast<float>(definition.openingTop)),
       m_width(static_cast<float>(definition.clientWidth) + FrameWidth),
       m_height(static_cast<float>(definition.clientHeight) + FrameHeight)
@@ -79,7 +79,7 @@ MemoryForm::MemoryForm(const FormDefinition& definition)
 void MemoryForm::check(Access access, Property property, Control control) const
 {
     if (m_failure && *m_failure == std::tuple{access, property, control})
-        throw RuntimeError(380, "Invalid property value");
+        throw RuntimeError::invalidPropertyValue();
 }
 
 MemoryForm::State& MemoryForm::state(Control control, Property property, Access access)

@@ -88,7 +88,6 @@ class MemoryForm final : public Form {
     const State& state(Control control, Property property, Access access) const;
     void check(Access access, Property property, Control control) const;
 
-    const FormDefinition& m_definition;
     std::array<State, ControlCount> m_states;
     std::optional<int> m_selected;
     float m_left, m_top, m_width, m_height;

@@ -76,8 +76,6 @@ PictureRef loadPicture(const QString& path)
 
 float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
 
-int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-
 } // namespace
 
 QtForm::QtForm(CueSink cues, const FormDefinition& definition)
@@ -288,8 +286,8 @@ void QtForm::move(float left, std::optional<std::int32_t> top)
     // Until Qt counts the frame, a move places the client area: it goes inside the frame.
     const QMargins frame = frameNotCounted();
     const QPoint origin = m_window->screen() ? m_window->screen()->geometry().topLeft() : QPoint();
-    const int y = top ? origin.y() + toPixels(*top) + frame.top() : m_window->y();
-    m_window->move(origin.x() + toPixels(left) + frame.left(), y);
+    const int y = top ? origin.y() + twipsToPixels(*top) + frame.top() : m_window->y();
+    m_window->move(origin.x() + twipsToPixels(left) + frame.left(), y);
 }
 
 void QtForm::playCue(std::string_view fileName)
