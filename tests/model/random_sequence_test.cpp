@@ -1,11 +1,11 @@
 // Random pointer movements and clicks over the model, routed by position as the window routes
 // them, checking the book's invariants after every step.
-#include "random_points.h"
 #include "riddles/riddle_catalogue.h"
 #include "shell/event_table.h"
 #include "shell/form_load.h"
 #include "tests/support/hit_test.h"
 #include "tests/support/memory_form.h"
+#include "tests/support/points.h"
 #include "ui/conversions.h"
 #include "ui/runtime_error.h"
 

@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "random_points.h"
+#include "tests/support/points.h"
 #include "riddles/riddle_catalogue.h"
 #include "shell/about.h"
 #include "shell/event_table.h"

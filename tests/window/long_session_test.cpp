@@ -10,7 +10,7 @@
 #include "window_fixture.h"
 
 #include "app/window_wiring.h"
-#include "random_points.h"
+#include "tests/support/points.h"
 #include "riddles/riddle_catalogue.h"
 #include "shell/event_table.h"
 #include "shell/form_load.h"
