@@ -48,7 +48,7 @@ TEST(EmbedCatalogue, AnyTextCompilesAndAWrongShapeFails)
         // quotes, a backslash and a question mark (no trigraph may form).
         {"wide characters",
          catalogue(RiddleCount, "\\u0633\\u0624\\u0627\\u0644 \\ud83d\\ude00 \\ud840\\udc00 "
-                                "\\\" \\\\ ??= ?"),
+                                "\\\" \\\\ ?\?= ?"),
          true},
         {"one entry short", catalogue(RiddleCount - 1, "q"), false},
         {"not JSON", "[{", false},
