@@ -21,18 +21,16 @@ namespace {
 TEST(RandomSequence, TheBooksInvariantsHoldAfterEveryStep)
 {
     for (const unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
-        std::mt19937 random(seed);
+        RandomSession session(seed, 4);
         MemoryForm form;
         Form_Load(form);
         const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
         std::size_t moves = 0, firstReveals = 0;
         for (int step = 0; step < 2000; ++step) {
-            const auto [x, y] = randomPoint(random);
-            const Control target =
-                controlAt(form1Definition(), x, y, [&](Control c) { return form.visible(c); });
-            const bool click = random() % 4 == 0;
+            const auto [at, click] = session.next();
+            const Control target = controlAt(form, at.x, at.y);
             if (click && target == Control::List1)
-                form.selectListItem(std::uniform_int_distribution(0, 99)(random));
+                form.selectListItem(std::uniform_int_distribution(0, 99)(session.random()));
             const bool wasShowing = form.visible(Control::Label2);
             const std::size_t cuesBefore = form.cues().size();
             raiseEvent(form, target, click ? Event::Click : Event::MouseMove, fail);

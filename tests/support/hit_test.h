@@ -4,6 +4,7 @@
 // tests check it against this rule.
 #pragma once
 
+#include "ui/form.h"
 #include "ui/form_definition.h"
 
 #include <functional>
@@ -13,5 +14,11 @@ namespace zarvona {
 // x and y are pixels from the top-left corner of the client area.
 Control controlAt(const FormDefinition& form, int x, int y,
                   const std::function<bool(Control)>& isVisible);
+
+// The control of Form1 under the point, as the model's own visibility stands.
+inline Control controlAt(const Form& model, int x, int y)
+{
+    return controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); });
+}
 
 } // namespace zarvona

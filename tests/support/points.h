@@ -1,6 +1,6 @@
 // Points of the client area (pixels from its top-left corner) that tests move the pointer to,
-// named by what lies there, for the model and the real window alike; and random points for
-// randomised sessions.
+// named by what lies there, for the model and the real window alike; and the steps of the random
+// sessions that both are given.
 #pragma once
 
 #include "ui/form_definition.h"
@@ -48,5 +48,31 @@ inline std::pair<int, int> randomPoint(std::mt19937& random)
     const int y = r.top + between(0, r.height - 1);
     return {std::clamp(x, 0, 474), std::clamp(y, 0, 304)};
 }
+
+// A random session's steps, the same whether the model or the real window takes them: where the
+// pointer goes (randomPoint) and whether it clicks there (one step in clickOneIn).
+class RandomSession {
+  public:
+    struct Step {
+        Point at;
+        bool click = false;
+    };
+
+    RandomSession(unsigned seed, unsigned clickOneIn) : m_random(seed), m_clickOneIn(clickOneIn) {}
+
+    Step next()
+    {
+        const auto [x, y] = randomPoint(m_random);
+        const bool click = m_random() % m_clickOneIn == 0;
+        return {{x, y}, click};
+    }
+
+    // For whatever else a session draws (a list item, a key).
+    std::mt19937& random() { return m_random; }
+
+  private:
+    std::mt19937 m_random;
+    unsigned m_clickOneIn;
+};
 
 } // namespace zarvona

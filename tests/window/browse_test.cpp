@@ -190,12 +190,11 @@ TEST_F(BrowseTest, ARunTimeErrorIsReportedOnceAndTheWindowGoesOn)
 // Random pointer movement and clicks at real coordinates, through Qt's routing.
 TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
 {
-    std::mt19937 random(7);
+    RandomSession session(7, 4);
     std::size_t moves = 0, firstReveals = 0;
     for (int step = 0; step < 600; ++step) {
-        const auto [x, y] = randomPoint(random);
-        const QPoint point(x, y);
-        const bool isClick = random() % 4 == 0;
+        const auto [at, isClick] = session.next();
+        const QPoint point = at::q(at);
         moveTo(point);
         const Control target = controlUnder(point);
         const bool wasShowing = form->visible(Control::Label2);
@@ -267,14 +266,12 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
     MemoryForm model;
     Form_Load(model);
     const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
-    std::mt19937 random(23);
+    RandomSession session(23, 3);
     for (int step = 0; step < 1000; ++step) {
-        const auto [x, y] = randomPoint(random);
-        const bool isClick = random() % 3 == 0;
+        const auto [at, isClick] = session.next();
+        const int x = at.x, y = at.y;
         moveTo({x, y});
-        raiseEvent(model,
-                   controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
-                   Event::MouseMove, fail);
+        raiseEvent(model, controlAt(model, x, y), Event::MouseMove, fail);
         const Control target = controlUnder({x, y});
         if (isClick && target != Control::About && target != Control::List1) {
             QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
@@ -390,10 +387,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
                 continue; // Qt reports no movement to where the pointer already is
             pointer = {x, y};
             moveTo(pointer);
-            raiseEvent(
-                model,
-                controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
-                Event::MouseMove, fail);
+            raiseEvent(model, controlAt(model, x, y), Event::MouseMove, fail);
             const Control target = controlUnder({x, y});
             if (random() % 4 == 0 && target != Control::About && target != Control::List1) {
                 QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
