@@ -47,9 +47,14 @@ constexpr ControlDefinition textLabel(Control control, TwipsRect rect, std::u16s
             .visible = visible};
 }
 
-constexpr ControlDefinition image(Control control, TwipsRect rect, bool visible)
+constexpr ControlDefinition image(Control control, TwipsRect rect, bool visible,
+                                  std::string_view picture = {})
 {
-    return {.control = control, .kind = ControlKind::Image, .rect = rect, .visible = visible};
+    return {.control = control,
+            .kind = ControlKind::Image,
+            .rect = rect,
+            .visible = visible,
+            .picture = picture};
 }
 
 constexpr ControlDefinition rule(Control control, TwipsRect ends)
@@ -116,8 +121,8 @@ constexpr std::array<ControlDefinition, 15> Controls = {{
      .foreColor = HatchColour, .shape = ShapeKind::Rectangle, .fill = FillStyle::DiagonalCross},
     opensBox(button(glyphLabel(Control::About, {6615, 2835, 360, 405}, u"\u00A5", Glyph::Target),
                     u"عن البرنامج", u"F1", 4, 1)),
-    image(Control::Image4, {150, 75, 1170, 1065}, false),
-    image(Control::Image3, {75, 1005, 1170, 1065}, false),
+    image(Control::Image4, {150, 75, 1170, 1065}, false, "answer_rest.bmp"),
+    image(Control::Image3, {75, 1005, 1170, 1065}, false, "answer_hover.bmp"),
     button(image(Control::Image2, {255, 3315, 1170, 1065}, true), u"إظهار الجواب",
            u"مفتاح المسافة أو Enter", 9, 6, Heard::Answer),
     opensList(button(

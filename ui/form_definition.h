@@ -61,7 +61,8 @@ struct ControlDefinition {
     ShapeKind shape = ShapeKind::Rectangle;
     FillStyle fill = FillStyle::Solid;
     int lineWidthPixels = 1;
-    int listItemCount = 0; // list box items are the numbers "1" to listItemCount
+    std::string_view picture; // an image's picture at start: one of the program's pictures
+    int listItemCount = 0;    // list box items are the numbers "1" to listItemCount
     int listVisibleRows = 0;
     // What assistive technology is told, in Arabic: a button's or the list's name, or what a text
     // holds (the question, the answer, the number); a button's keys are its description, and its

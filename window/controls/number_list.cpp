@@ -176,7 +176,7 @@ void NumberList::setVisible(bool visible)
     const bool was = !isHidden();
     QListWidget::setVisible(visible);
     if (was != visible)
-        noteVisibility(this);
+        noteVisibility(this, true);
 }
 
 // Qt's list tells assistive technology of every new current item and selection, shown or not,

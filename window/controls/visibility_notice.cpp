@@ -1,7 +1,5 @@
 #include "window/controls/visibility_notice.h"
 
-#include "ui/control.h"
-
 #include <QAccessible>
 #include <QWidget>
 #ifdef ZARVONA_ATSPI_STATES
@@ -12,13 +10,12 @@
 
 namespace zarvona {
 
-void noteVisibility(QWidget* widget)
+void noteVisibility(QWidget* widget, bool appears)
 {
     if (!QAccessible::isActive())
         return;
     // The list is the window's child only while it shows (see accessibility.h).
-    if (widget->objectName() == QString::fromLatin1(controlName(Control::List1).data()) &&
-        !widget->isHidden()) {
+    if (appears && !widget->isHidden()) {
         QAccessibleEvent added(widget, QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&added);
     }

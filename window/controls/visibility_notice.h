@@ -7,6 +7,7 @@ class QWidget;
 
 namespace zarvona {
 
-void noteVisibility(QWidget* widget);
+// appears: the widget joins the window's children as a reader lists them only while it shows.
+void noteVisibility(QWidget* widget, bool appears = false);
 
 } // namespace zarvona

@@ -150,8 +150,11 @@ void QtForm::build()
         s.widget->setVisible(d.visible);
     }
     exposeSpeech(&window, m_definition);
-    setPicture(Control::Image4, loadPicture(QStringLiteral(":/pictures/answer_rest.bmp")));
-    setPicture(Control::Image3, loadPicture(QStringLiteral(":/pictures/answer_hover.bmp")));
+    for (const ControlDefinition& d : m_definition.controls)
+        if (!d.picture.empty())
+            setPicture(d.control, loadPicture(QStringLiteral(":/pictures/") +
+                                              QString::fromLatin1(d.picture.data(),
+                                                                  qsizetype(d.picture.size()))));
 }
 
 void QtForm::fire(Control control, Event event)
@@ -174,8 +177,13 @@ void QtForm::activate(Control control)
 
 void QtForm::prepareFirstUse()
 {
-    for (const Control control : {Control::Label2, Control::List1}) {
-        QWidget* widget = madeSlot(control).widget;
+    // Every control hidden at start that shows text: the answer, the list.
+    for (const ControlDefinition& d : m_definition.controls) {
+        const bool text = d.kind == ControlKind::ListBox ||
+                          (d.kind == ControlKind::Label && d.glyph == Glyph::None);
+        if (d.visible || !text)
+            continue;
+        QWidget* widget = madeSlot(d.control).widget;
         QImage scratch(widget->size(), QImage::Format_ARGB32_Premultiplied);
         widget->render(&scratch);
     }
@@ -197,14 +205,14 @@ const QtForm::Slot& QtForm::slot(Control control) const
 const QtForm::Slot& QtForm::madeSlot(Control control)
 {
     Slot& s = m_slots.at(static_cast<std::size_t>(control));
-    if (s.widget != nullptr || control != Control::List1 || m_listDefinition == nullptr)
+    if (s.widget != nullptr || m_listDefinition == nullptr || control != m_listDefinition->control)
         return slot(control);
     // Made last, it lies above every other control, where the open list belongs.
     m_list = new NumberList(*m_listDefinition, m_window.get());
     m_list->setGeometry(toQRect(inPixels(m_listDefinition->rect)));
-    m_list->setObjectName(QString::fromLatin1(controlName(Control::List1).data()));
+    m_list->setObjectName(QString::fromLatin1(controlName(control).data()));
     m_list->setVisible(false);
-    m_list->onPick([this] { fire(Control::List1, Event::Click); });
+    m_list->onPick([this, control] { fire(control, Event::Click); });
     m_list->setAccessibleName(
         QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
     s.widget = m_list;
