@@ -151,6 +151,8 @@ constexpr FormDefinition Form1{
     .openingLeft = 1215,
     .openingTop = 1230,
     .controls = Controls,
+    .riddleHeard = {Control::Label5, Control::Label1},
+    .answerHeard = Control::Label2,
 };
 
 } // namespace

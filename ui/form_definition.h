@@ -89,6 +89,10 @@ struct FormDefinition {
     int openingLeft = 0;
     int openingTop = 0;
     std::span<const ControlDefinition> controls;
+    // What a reader hears once a click is done (Heard): the riddle as these texts, joined by
+    // ". " (the number, then the question), and the answer as this one.
+    std::array<Control, 2> riddleHeard{};
+    Control answerHeard = Control::Form1;
 
     const ControlDefinition& operator[](Control control) const;
 

@@ -42,18 +42,22 @@ class Speaker final : public QObject {
 };
 
 // It also keeps what the window's definition says of its controls: the order a reader lists
-// them in, and what a reader hears after a click on each.
+// them in, what a reader hears after a click on each, and which texts say the riddle and the
+// answer.
 class SpeechBar final : public QObject {
   public:
     SpeechBar(QObject* window, const FormDefinition& definition)
         : QObject(window), speaker(new Speaker(this)),
-          exposed(definition.inOrder(&ControlDefinition::readerPosition))
+          exposed(definition.inOrder(&ControlDefinition::readerPosition)),
+          riddle(definition.riddleHeard), answer(definition.answerHeard)
     {
         for (const ControlDefinition& d : definition.controls)
             heard.at(static_cast<std::size_t>(d.control)) = d.heard;
     }
     Speaker* const speaker;
     const std::vector<Control> exposed;
+    const std::array<Control, 2> riddle;
+    const Control answer;
     std::array<Heard, ControlCount> heard{};
 };
 
@@ -122,10 +126,10 @@ void speakPending(QWidget* window)
     Speaker& speaker = *bar->speaker;
     QStringList lines;
     if (speaker.riddlePending)
-        lines << shownText(window, Control::Label5) + QStringLiteral(". ") +
-                     shownText(window, Control::Label1);
+        lines << shownText(window, bar->riddle[0]) + QStringLiteral(". ") +
+                     shownText(window, bar->riddle[1]);
     if (speaker.answerPending)
-        lines << shownText(window, Control::Label2);
+        lines << shownText(window, bar->answer);
     speaker.riddlePending = speaker.answerPending = speaker.queued = false;
     lines.removeAll(QString());
     if (lines.isEmpty() || !listening())
