@@ -1,7 +1,7 @@
 #include "app/first_use.h"
 
 #include "sound/cue_player.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QEvent>
 #include <QPixmapCache>

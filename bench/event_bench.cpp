@@ -5,8 +5,8 @@
 //  - the time from a click on Next to the new riddle painted.
 // Prints medians of several rounds and the ratios.
 #include "app/window_wiring.h"
-#include "sound/cue_player.h"
-#include "window/qt_form.h"
+#include "tests/support/recording_cue_player.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -216,8 +216,8 @@ void latency(Probe& probe, int cycles)
         probe.waitForChange(list, closed);
         const int row = current % 5; // shows current % 5 + 1, never the current number
         std::printf("pick %.0f\n",
-                    probe.click(list.x + list.width / 2, list.y + 1 + row * rowHeight + rowHeight / 2,
-                                counter));
+                    probe.click(list.x + list.width / 2,
+                                list.y + 1 + row * rowHeight + rowHeight / 2, counter));
         current = row + 1;
         std::fflush(stdout);
     }
