@@ -8,6 +8,7 @@
 #include "app/window_wiring.h"
 #include "riddles/riddle_catalogue.h"
 
+#include <QAccessible>
 #include <QWheelEvent>
 #include <QWindow>
 #include <qpa/qplatformwindow.h>
@@ -39,6 +40,10 @@ class LargePrintTest : public WindowTest {
         pointer(designed, scale, QEvent::MouseMove, Qt::NoButton);
         pointer(designed, scale, QEvent::MouseButtonPress, Qt::LeftButton);
         pointer(designed, scale, QEvent::MouseButtonRelease, Qt::NoButton);
+    }
+    QRect readerRect(Control control)
+    {
+        return QAccessible::queryAccessibleInterface(form->controlWidget(control))->rect();
     }
     void wheel(int notches)
     {
@@ -88,8 +93,12 @@ TEST_F(LargePrintTest, EveryStepScalesTheWholeWindowAboutItsCentreAndKeepsItWork
         // Within a logical pixel each way: the window's position is a whole one.
         const QPointF moved = QRectF(deviceGeometry()).center() - centre;
         EXPECT_LE(std::max(std::abs(moved.x()), std::abs(moved.y())), std::ceil(scale));
-        // The program still sees the window it was designed for.
+        // The program still sees the window it was designed for; a reader, the screen's pixels.
         EXPECT_EQ(form->window()->size(), DesignedSize);
+        const QRect next = rectOf(Control::Next1), told = readerRect(Control::Next1);
+        EXPECT_EQ(told.size(), (QSizeF(next.size()) * scale).toSize());
+        const QPointF off = told.topLeft() - (deviceGeometry().topLeft() + next.topLeft() * scale);
+        EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1.0);
 
         deviceClick(centreOf(Control::Next1), scale);
         EXPECT_EQ(form->caption(Control::Label5), toUtf16(std::to_string(++riddle)));
