@@ -5,6 +5,7 @@
 #include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
+#include "window/frame_extents.h"
 #include "window/message_box.h"
 #include "window/qt_form.h"
 
@@ -70,6 +71,8 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QtForm form([&player = *cues](std::string_view name) { player.play(name); });
     wireEvents(form);
     prepareAfterFirstPaint(form, *cues);
+    if (const std::optional<QMargins> frame = askFrameExtents(*form.window()))
+        form.expectFrame(*frame);
     form.fire(Control::Form1, Event::Load);
     form.window()->show();
     if (shown)

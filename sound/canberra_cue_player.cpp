@@ -10,6 +10,7 @@
 
 #include <canberra.h>
 #include <dlfcn.h>
+#include <pthread.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -23,6 +24,7 @@ namespace zarvona {
 namespace {
 
 constexpr std::uint32_t CueChannel = 1;
+constexpr const char* SoundThreadName = "zarvona-sound";
 
 // The few libcanberra calls the player makes, looked up when the library is loaded.
 struct Canberra {
@@ -98,8 +100,11 @@ class CanberraCuePlayer final : public CuePlayer {
 
     void prepare() override
     {
-        if (!m_worker.joinable())
-            m_worker = std::thread([channel = m_channel] { run(*channel); });
+        if (m_worker.joinable())
+            return;
+        m_worker = std::thread([channel = m_channel] { run(*channel); });
+        // Named, so that a look at the process's threads tells this one from any other.
+        pthread_setname_np(m_worker.native_handle(), SoundThreadName);
     }
 
     void play(std::string_view fileName) override

@@ -127,10 +127,6 @@ bool Keyboard::windowKey(const QKeyEvent& key)
         numbers->hide();
         return true;
     }
-    if (listOpen && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
-        numbers->confirm();
-        return true;
-    }
     for (const Shortcut& shortcut : Shortcuts) {
         if (shortcut.key != key.key())
             continue;

@@ -10,6 +10,8 @@
 //   digits           open the number list as pointing at its opener does, select the number
 //                    typed and hand the list the keyboard; a pause of a second starts a new
 //                    number. Return then picks it, Escape closes the list without a move.
+//                    Only the keyboard hands the list the keyboard (digits, or its opener
+//                    pressed): in a list the pointer opened, Return still reveals.
 //   Ctrl+Q, Ctrl+W   close the window
 //
 // Tab and Shift+Tab move the focus through the five buttons in right-to-left reading order;

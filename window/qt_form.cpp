@@ -10,6 +10,7 @@
 #include "window/number_list.h"
 #include "window/picture_box.h"
 #include "window/text_label.h"
+#include "window/tool_tip.h"
 
 #include <QFile>
 #include <QIcon>
@@ -89,6 +90,7 @@ QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     installAccessibility();
     build();
     m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
+    new ToolTips(*m_window); // owned by the window
 }
 
 QtForm::~QtForm() = default;
@@ -254,9 +256,19 @@ void QtForm::setPicture(Control control, PictureRef picture)
     madeSlot(control).properties->setPicture(std::move(picture));
 }
 
-float QtForm::width() const { return toTwips(m_window->frameGeometry().width()); }
+QMargins QtForm::frameNotCounted() const
+{
+    return m_window->frameGeometry() == m_window->geometry() ? m_expectedFrame : QMargins();
+}
 
-float QtForm::height() const { return toTwips(m_window->frameGeometry().height()); }
+QSize QtForm::outerSize() const
+{
+    return m_window->frameGeometry().size().grownBy(frameNotCounted());
+}
+
+float QtForm::width() const { return toTwips(outerSize().width()); }
+
+float QtForm::height() const { return toTwips(outerSize().height()); }
 
 float QtForm::screenWidth() const
 {
@@ -276,9 +288,11 @@ float QtForm::screenHeight() const
 
 void QtForm::move(float left, std::optional<std::int32_t> top)
 {
+    // Until Qt counts the frame, a move places the client area: it goes inside the frame.
+    const QMargins frame = frameNotCounted();
     const QPoint origin = m_window->screen() ? m_window->screen()->geometry().topLeft() : QPoint();
-    const int y = top ? origin.y() + toPixels(*top) : m_window->y();
-    m_window->move(origin.x() + toPixels(left), y);
+    const int y = top ? origin.y() + toPixels(*top) + frame.top() : m_window->y();
+    m_window->move(origin.x() + toPixels(left) + frame.left(), y);
 }
 
 void QtForm::playCue(std::string_view fileName)

@@ -77,6 +77,10 @@ class QtForm final : public Form {
 
     Keyboard& keyboard() const { return *m_keyboard; }
 
+    // The window manager's frame, told before the first show (frame_extents.h): until Qt knows
+    // the frame itself, the window's Width and Height count it in.
+    void expectFrame(QMargins frame) { m_expectedFrame = frame; }
+
     std::u16string caption(Control control) const override;
     void setCaption(Control control, std::u16string_view text) override;
     bool visible(Control control) const override;
@@ -113,6 +117,10 @@ class QtForm final : public Form {
     };
 
     void build();
+    // The window's outer size, frame and title included, as far as it is known.
+    QSize outerSize() const;
+    // The expected frame while Qt does not count it yet (before the first show), else none.
+    QMargins frameNotCounted() const;
     // What reads see; the list answers from its definition until it is made. Raises error 438
     // for the window itself, which has none of these properties.
     const Slot& slot(Control control) const;
@@ -129,6 +137,7 @@ class QtForm final : public Form {
     EventSink m_sink;
     MessagePresenter m_presenter;
     std::unique_ptr<Keyboard> m_keyboard;
+    QMargins m_expectedFrame;
 };
 
 QColor toQColor(Colour colour);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 namespace zarvona {
 namespace {
@@ -26,6 +28,44 @@ TEST(FormLoad, CentringRoundsHalvesToEvenThenHalvesTowardZero)
     };
     for (const auto& c : cases)
         EXPECT_EQ(centredOffset(c.screen, c.window), c.offset) << c.screen << " - " << c.window;
+}
+
+// With a window manager's frame known beforehand, the window's Width and Height are its outer
+// size, and the frame's top-left corner goes where the arithmetic says: the framed window stands
+// centred, to within the pixel that the halving truncates.
+TEST(FormLoad, TheFramedWindowIsCentredWithTheSameArithmetic)
+{
+    constexpr int ClientWidth = 475, ClientHeight = 305, Twips = 15;
+    const struct {
+        const char* name;
+        int screenWidth, screenHeight;
+        int left, top, right, bottom; // the frame, in pixels
+        std::int32_t x, y;            // where the frame goes, in twips
+    } cases[] = {
+        {"no window manager", 1280, 800, 0, 0, 0, 0, 6037, 3712},
+        {"a title bar and thin borders", 1280, 800, 1, 22, 1, 1, 6022, 3540},
+        {"a thick frame on a wide screen", 1920, 1080, 4, 30, 4, 4, 10777, 5557},
+        {"borders on one side only", 1024, 768, 0, 0, 8, 0, 4057, 3472},
+        {"a screen smaller than the frame", 476, 320, 1, 22, 1, 1, -7, -60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int outerWidth = ClientWidth + c.left + c.right;
+        const int outerHeight = ClientHeight + c.top + c.bottom;
+        MemoryForm form;
+        form.setScreenSize(static_cast<float>(c.screenWidth * Twips),
+                           static_cast<float>(c.screenHeight * Twips));
+        form.setWindowSize(static_cast<float>(outerWidth * Twips),
+                           static_cast<float>(outerHeight * Twips));
+        form.clearLog();
+        Form_Load(form);
+        ASSERT_FALSE(form.log().empty());
+        EXPECT_EQ(form.log()[0], "move " + std::to_string(c.x) + " " + std::to_string(c.y));
+        // The gaps either side of the framed window differ by at most a pixel.
+        const double x = c.x / double(Twips), y = c.y / double(Twips);
+        EXPECT_LE(std::abs((c.screenWidth - outerWidth - x) - x), 1.0);
+        EXPECT_LE(std::abs((c.screenHeight - outerHeight - y) - y), 1.0);
+    }
 }
 
 TEST(FormLoad, DifferencesBeyondAnIntegerOrAFloatRaiseErrors)

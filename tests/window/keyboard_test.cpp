@@ -168,6 +168,56 @@ TEST_F(KeyboardTest, DigitsThenReturnPickAndDigitsThenEscapeDoNot)
     EXPECT_FALSE(form->visible(Control::List1));
 }
 
+// Return with the number list open: it picks where digits have been typed into this opening
+// of the list (they hand the list the keyboard), and reveals where the pointer alone opened it.
+struct ReturnWithTheListOpen {
+    const char* name;
+    bool pointerOpens;              // the pointer opens the list first
+    std::vector<QChar> digits;      // then these are typed, 200 ms apart
+    std::chrono::milliseconds then; // the wait before the key
+    bool reopened;                  // the pointer closes the list and opens it again first
+    int key;
+    int picks; // the number the key picks; 0 where it reveals
+};
+
+TEST_F(KeyboardTest, ReturnRevealsInAListThePointerOpenedAndPicksWhatWasTyped)
+{
+    const ReturnWithTheListOpen cases[] = {
+        {"pointer-opened, nothing typed", true, {}, 0ms, false, Qt::Key_Return, 0},
+        {"pointer-opened, nothing typed, Enter", true, {}, 0ms, false, Qt::Key_Enter, 0},
+        {"pointer-opened, digits typed", true, {'4', '2'}, 300ms, false, Qt::Key_Return, 42},
+        {"opened by digits", false, {'4', '2'}, 999ms, false, Qt::Key_Enter, 42},
+        {"the pause over", false, {'4', '2'}, 1500ms, false, Qt::Key_Return, 42},
+        {"digits, then the list reopened", false, {'4'}, 0ms, true, Qt::Key_Return, 0},
+    };
+    for (const ReturnWithTheListOpen& c : cases) {
+        SCOPED_TRACE(c.name);
+        showRiddle(*form, 5, false);
+        list().selectNumber(7); // the list still shows an earlier pick
+        now += 10s;
+        cues.clear();
+        if (c.pointerOpens)
+            moveTo(centreOf(Control::Label4));
+        for (const QChar digit : c.digits) {
+            type(digit);
+            now += 200ms;
+        }
+        if (c.reopened) {
+            moveTo(at::question);
+            moveTo(centreOf(Control::Label4));
+        }
+        now += c.then;
+        ASSERT_TRUE(form->visible(Control::List1));
+        key(c.key);
+        expectShowing(c.picks == 0 ? 5 : c.picks);
+        EXPECT_EQ(form->visible(Control::Label2), c.picks == 0);
+        EXPECT_EQ(form->visible(Control::List1), c.picks == 0) << "a pick closes the list";
+        EXPECT_EQ(cues.played(),
+                  std::vector<std::string>{c.picks == 0 ? "right.wav" : "click.wav"});
+        moveTo(at::bare); // the next test's first move must be a move
+    }
+}
+
 TEST_F(KeyboardTest, ThePointerOpenedListTakesTheSameKeys)
 {
     moveTo(centreOf(Control::Label4));

@@ -44,9 +44,10 @@ long residentBytes()
     return resident * 4096;
 }
 
-// The address sanitizer keeps freed memory in quarantine by design, so memory is judged only in
-// an ordinary build.
-#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer keeps freed memory in quarantine by design, and the thread sanitizer
+// keeps a history of accesses that grows as it runs, so memory is judged only in an ordinary
+// build.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool MemoryIsMeaningful = false;
 #else
 constexpr bool MemoryIsMeaningful = true;
