@@ -217,7 +217,9 @@ void latency(Probe& probe, int cycles)
         const std::vector<char> closed = probe.pixels(list);
         probe.moveTo(opener.x, opener.y);
         probe.waitForChange(list, closed);
-        const int row = current % 5; // shows current % 5 + 1, never the current number
+        // The row showing (current + 1) % 5 + 1: two or three away, never the current riddle
+        // nor the one before or after it.
+        const int row = (current + 1) % 5;
         std::printf("pick %.0f\n",
                     probe.click(list.x + list.width / 2,
                                 list.y + 1 + row * rowHeight + rowHeight / 2, counter));
