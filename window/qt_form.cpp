@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 namespace zarvona {
 
@@ -79,6 +80,29 @@ int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPe
 
 } // namespace
 
+// Runs the idle work a moment after the last reason for it: by then the paint a click asked for
+// is done and its pixels are with the display server, which needs the processor to show them
+// more than the work does. One timer, started again by each reason, never left running.
+class QtForm::IdleQueue final : public QObject {
+  public:
+    explicit IdleQueue(QtForm& form) : QObject(form.window()), m_form(form)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(SettleMs);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_form.m_idleWork)
+                m_form.m_idleWork();
+        });
+    }
+
+    void post() { m_timer.start(); }
+
+  private:
+    static constexpr int SettleMs = 25;
+    QtForm& m_form;
+    QTimer m_timer;
+};
+
 QColor toQColor(Colour colour) { return {redOf(colour), greenOf(colour), blueOf(colour)}; }
 
 QRect toQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
@@ -91,6 +115,7 @@ QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     build();
     m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
     new ToolTips(*m_window); // owned by the window
+    m_idleQueue = new IdleQueue(*this);
 }
 
 QtForm::~QtForm() = default;
@@ -164,6 +189,8 @@ void QtForm::fire(Control control, Event event)
     if (m_sink)
         m_sink(control, event);
     noteAction(m_window.get(), control, event);
+    if (event == Event::Click)
+        m_idleQueue->post();
 }
 
 void QtForm::activate(Control control)
@@ -185,6 +212,14 @@ void QtForm::prepareFirstUse()
         widget->render(&scratch);
     }
 }
+
+void QtForm::prepareCaptions(Control control, const std::vector<std::u16string>& captions)
+{
+    if (auto* label = dynamic_cast<TextLabel*>(slot(control).widget))
+        label->prepare(captions);
+}
+
+int QtForm::pointedNumber() const { return m_list != nullptr ? m_list->pointedNumber() : 0; }
 
 QWidget* QtForm::controlWidget(Control control)
 {
@@ -210,6 +245,7 @@ const QtForm::Slot& QtForm::madeSlot(Control control)
     m_list->setObjectName(QString::fromLatin1(controlName(Control::List1).data()));
     m_list->setVisible(false);
     m_list->onPick([this] { fire(Control::List1, Event::Click); });
+    m_list->onPoint([this] { m_idleQueue->post(); });
     m_list->setAccessibleName(
         QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
     s.widget = m_list;

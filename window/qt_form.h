@@ -15,6 +15,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zarvona {
 
@@ -72,6 +74,14 @@ class QtForm final : public Form {
     // number list and the hidden answer in its face. Meant for when the window is idle.
     void prepareFirstUse();
 
+    // Work for when the window is idle: a moment after a click has been answered, or the pointer
+    // has come onto a number in the open list; once however many of them came before it.
+    void setIdleWork(std::function<void()> work) { m_idleWork = std::move(work); }
+    // Lays out ahead of need the captions a text label may be given next (see TextLabel).
+    void prepareCaptions(Control control, const std::vector<std::u16string>& captions);
+    // The number under the pointer in the open list, 0 when the list is closed or none is.
+    int pointedNumber() const;
+
     // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control);
 
@@ -116,7 +126,10 @@ class QtForm final : public Form {
         Colour m_colour;
     };
 
+    class IdleQueue;
+
     void build();
+    void queueIdleWork();
     // The window's outer size, frame and title included, as far as it is known.
     QSize outerSize() const;
     // The expected frame while Qt does not count it yet (before the first show), else none.
@@ -137,6 +150,8 @@ class QtForm final : public Form {
     EventSink m_sink;
     MessagePresenter m_presenter;
     std::unique_ptr<Keyboard> m_keyboard;
+    std::function<void()> m_idleWork;
+    IdleQueue* m_idleQueue = nullptr; // owned by the window
     QMargins m_expectedFrame;
 };
 
