@@ -63,9 +63,9 @@ void Decoration::paintEvent(QPaintEvent* event)
         for (int top = part.top() - part.top() % HatchPeriod; top <= part.bottom();
              top += HatchPeriod) {
             const QRect piece = part & QRect(0, top, width(), HatchPeriod);
-            painter.drawImage(QRectF(piece), rows,
-                              QRectF(QPointF(piece.x(), piece.y() - top) * ratio,
-                                     QSizeF(piece.size()) * ratio));
+            painter.drawImage(
+                QRectF(piece), rows,
+                QRectF(QPointF(piece.x(), piece.y() - top) * ratio, QSizeF(piece.size()) * ratio));
         }
     } else {
         painter.fillRect(rect(), brush);

@@ -3,15 +3,18 @@
 // it. A CR, an LF or a CR LF pair starts a new line on screen; the caption keeps them as
 // written.
 //
-// The lines are set by the label itself, not by the face: one line lies below the last by the
+// The lines are set by the label itself, not by the face, the way a printed book sets them: the
+// breaks are chosen for the whole text (line_breaks.h); one line lies below the last by the
 // height the layout was drawn for (the faces standing in for the designed ones are much taller),
-// a text with more lines than that spacing holds is set closer rather than cut off, as long as
-// its lines stay a full em apart, and a line whose ink would run under a control stacked in front
-// of the label is given only the stretch of the width that the control leaves free, and is
-// centred in it.
+// or further where the ink of the two lines, marks included, would come within two pixels; a
+// text with more lines than that spacing holds is set closer where no ink comes near, and only
+// where that is not enough, a pixel size smaller at a time; and lines whose ink would run under
+// a control stacked in front of the label are narrowed on both sides alike, so that every line
+// of a text is centred on one axis.
 #pragma once
 
 #include "window/control_widget.h"
+#include "window/line_breaks.h"
 
 #include <QRect>
 #include <QRegion>
@@ -75,7 +78,23 @@ class TextLabel final : public ControlWidget {
 
     void exchange(Laid& other);
     std::vector<Laid>::iterator findPrepared(std::u16string_view caption);
-    int layOut(qreal lineHeight);
+    // How wide each piece of the text is, how wide the spaces after it are, and how far the
+    // ink of any piece reaches above and below its baseline, in the layout's present font.
+    struct Measures {
+        std::vector<qreal> widths, gaps;
+        qreal above = 0, below = 0;
+    };
+    Measures measure(const std::vector<Piece>& pieces);
+    // Gives the layout the display text with a line separator for the space before each piece
+    // that starts a line (starts[k] for piece k); the caption is left as it is.
+    void breakBefore(const std::vector<Piece>& pieces, const std::vector<bool>& starts);
+    // Sets the lines in a font of em pixels; false where they do not fit the height.
+    bool setLines(int em);
+    // Sets the lines with baselines pitch pixels apart, or further where the ink of two lines
+    // would come closer; returns the closest pitch the ink allows between each line and the
+    // one above.
+    std::vector<int> setLines(const std::vector<Piece>& pieces, const Measures& measures,
+                              int pitch);
     void repaintText(const QRegion& before);
 
     std::u16string m_caption;

@@ -117,6 +117,16 @@ TEST(CommandLine, VersionAndHelpAnswerWithoutADisplayAndAnythingElseIsIgnored)
             EXPECT_NE(r.output.find(text), std::string::npos) << c.arguments << ": " << r.output;
     }
     EXPECT_EQ(run(kNoDisplay + ZARVONA_PROGRAM " --version").output, "Zarvona 1.00\n");
+    // Every line of the help opens and closes with a right-to-left mark, the colon of the usage
+    // line keeps one after it, and no left-to-right mark pulls a line the other way.
+    const std::string rlm = "\u200F", help = run(kNoDisplay + ZARVONA_PROGRAM " --help").output;
+    EXPECT_NE(help.find("الاستخدام:" + rlm + " "), std::string::npos) << help;
+    EXPECT_EQ(help.find("\u200E"), std::string::npos) << help;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty()) {
+            EXPECT_TRUE(line.starts_with(rlm) && line.ends_with(rlm)) << line;
+        }
 }
 
 class InstalledProgram : public testing::Test {

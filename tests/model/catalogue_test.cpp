@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <set>
 
 namespace zarvona {
@@ -176,6 +177,40 @@ TEST(Catalogue, ExtremesOfLengthBelongToTheirEntries)
             EXPECT_LT(e.answer.size(), 153u) << e.number;
         }
     }
+}
+
+TEST(Catalogue, SizesAndMarksHoldTheirExactFigures)
+{
+    const auto isMark = [](char16_t c) { return c >= 0x064B && c <= 0x0652; };
+    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    std::vector<std::size_t> lengths[2];
+    std::map<char16_t, int> marks;
+    int withMarks[2] = {}, withDigits[2] = {};
+    for (const Text& t : allTexts()) {
+        lengths[t.question].push_back(t.text.size());
+        for (char16_t c : t.text)
+            marks[c] += isMark(c) ? 1 : 0;
+        withMarks[t.question] += std::ranges::any_of(t.text, isMark) ? 1 : 0;
+        withDigits[t.question] += std::ranges::any_of(t.text, isDigit) ? 1 : 0;
+    }
+    const struct {
+        bool question;
+        double median;
+        int over100, total, withMarks, withDigits;
+    } figures[] = {{true, 50, 17, 6502, 26, 14}, {false, 17.5, 3, 2984, 13, 8}};
+    for (const auto& f : figures) {
+        std::vector<std::size_t>& l = lengths[f.question];
+        std::ranges::sort(l);
+        EXPECT_EQ((l[l.size() / 2 - 1] + l[l.size() / 2]) / 2.0, f.median) << f.question;
+        EXPECT_EQ(std::ranges::count_if(l, [](std::size_t n) { return n > 100; }), f.over100);
+        EXPECT_EQ(std::accumulate(l.begin(), l.end(), std::size_t{0}), std::size_t(f.total));
+        EXPECT_EQ(withMarks[f.question], f.withMarks) << f.question;
+        EXPECT_EQ(withDigits[f.question], f.withDigits) << f.question;
+    }
+    const std::map<char16_t, int> expectedMarks = {{u'\u064B', 53}, {u'\u064D', 1}, {u'\u064E', 5},
+                                                   {u'\u064F', 5},  {u'\u0651', 3}, {u'\u0652', 1}};
+    for (const auto& [mark, count] : expectedMarks)
+        EXPECT_EQ(marks[mark], count) << std::hex << int(mark);
 }
 
 TEST(Catalogue, TellingEntriesAreVerbatim)

@@ -1,16 +1,22 @@
-// Every riddle of the book can be read whole, in the faces the window really uses: each line of
-// each question and answer, drawn on its own without the label's clipping, puts all its ink
-// inside the label's rectangle, clear of the bottom edge, and clear of every control stacked in
-// front of the label.
+// Every riddle of the book can be read whole, and is set like a printed book, in the faces the
+// window really uses: each line of each question and answer, drawn on its own without the
+// label's clipping, puts all its ink inside the label's rectangle, clear of the bottom edge, of
+// every control stacked in front of the label and of the ink of the lines above and below it;
+// every line is centred on the same axis; no paragraph ends in a lone word that the line above
+// could have kept company; and the phrases that belong together stay on one line.
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
+#include "window/line_breaks.h"
 #include "window/text_label.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
+#include <map>
 #include <sstream>
 
 namespace zarvona {
@@ -19,9 +25,17 @@ namespace {
 constexpr int BottomMargin = 2; // pixels between the last line's ink and the bottom edge
 constexpr int Clearance = 3;    // pixels between any ink and a control in front of the label
 
+constexpr int LineGap = 2; // blank pixels between the ink of two lines in any column
+
 // Where one line leaves ink, in the label's coordinates: the line drawn alone onto a transparent
-// canvas larger than the label on every side, so that nothing the label would clip is lost.
-QRect inkOf(const QTextLine& line, const QFont& font, QSize label)
+// canvas larger than the label on every side, so that nothing the label would clip is lost. The
+// box of all of it, and for each inked column its top and bottom row.
+struct LineInk {
+    QRect box;
+    std::map<int, std::pair<int, int>> columns;
+};
+
+LineInk inkOf(const QTextLine& line, const QFont& font, QSize label)
 {
     const int pad = 2 * font.pixelSize();
     const int bottom = static_cast<int>(line.y() + line.height()) + pad;
@@ -33,12 +47,15 @@ QRect inkOf(const QTextLine& line, const QFont& font, QSize label)
         painter.setPen(Qt::black);
         line.draw(&painter, QPointF(pad, pad));
     }
-    QRect ink;
+    LineInk ink;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(row[x]) != 0)
-                ink |= QRect(x - pad, y - pad, 1, 1);
+            if (qAlpha(row[x]) != 0) {
+                ink.box |= QRect(x - pad, y - pad, 1, 1);
+                auto [column, fresh] = ink.columns.try_emplace(x - pad, y - pad, y - pad);
+                column->second.second = y - pad;
+            }
     }
     return ink;
 }
@@ -50,7 +67,7 @@ std::string describe(const QRect& r)
     return out.str();
 }
 
-TEST_F(WindowTest, EveryRiddleFitsItsAreasClearOfTheControlsInFront)
+TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
 {
     const struct {
         Control label;
@@ -60,6 +77,9 @@ TEST_F(WindowTest, EveryRiddleFitsItsAreasClearOfTheControlsInFront)
         {Control::Label1, &RiddleEntry::question, {}},
         {Control::Label2, &RiddleEntry::answer, {Control::Image2, Control::Back, Control::Label4}},
     };
+    const QString kept[] = {QStringLiteral(u"صلى الله عليه وسلم"),
+                            QStringLiteral(u"رضي الله عنهما"), QStringLiteral(u"فمن هو؟"),
+                            QStringLiteral(u"رسول الله"), QStringLiteral(u"عبد الله")};
     std::vector<std::string> faults;
     for (const auto& l : labels) {
         auto* label = dynamic_cast<TextLabel*>(form->controlWidget(l.label));
@@ -72,35 +92,137 @@ TEST_F(WindowTest, EveryRiddleFitsItsAreasClearOfTheControlsInFront)
         for (const RiddleEntry& entry : RiddleCatalogue) {
             form->setCaption(l.label, entry.*l.text);
             const QTextLayout& layout = label->textLayout();
+            const QString shown = label->displayText();
+            const auto fault = [&](int line, const std::string& what) {
+                faults.push_back(std::string(controlName(l.label)) + " of riddle " +
+                                 std::to_string(entry.number) + ", line " +
+                                 std::to_string(line + 1) + ": " + what);
+            };
+            const auto lineOf = [&](qsizetype at) {
+                for (int i = 0; i < layout.lineCount(); ++i)
+                    if (at < layout.lineAt(i).textStart() + layout.lineAt(i).textLength())
+                        return i;
+                return layout.lineCount();
+            };
+            LineInk above;
+            qreal axis = 0;
             for (int i = 0; i < layout.lineCount(); ++i) {
-                const QRect ink = inkOf(layout.lineAt(i), label->font(), area.size());
-                if (ink.isEmpty())
+                const QTextLine line = layout.lineAt(i);
+                const LineInk ink = inkOf(line, label->font(), area.size());
+                const QRect onWindow = ink.box.translated(area.topLeft());
+                if (ink.box.isEmpty())
                     continue;
-                const QRect onWindow = ink.translated(area.topLeft());
-                const auto fault = [&](const std::string& what) {
-                    faults.push_back(std::string(controlName(l.label)) + " of riddle " +
-                                     std::to_string(entry.number) + ", line " +
-                                     std::to_string(i + 1) + " (ink " + describe(onWindow) +
-                                     "): " + what);
-                };
-                if (ink.left() < 0 || ink.right() >= area.width() || ink.top() < 0)
-                    fault("outside the label's rectangle " + describe(area));
-                if (ink.bottom() > area.height() - 1 - BottomMargin)
-                    fault("closer than " + std::to_string(BottomMargin) +
-                          " pixels to the bottom edge, or past it");
-                for (const Control c : l.inFront) {
-                    const QRect near =
-                        rectOf(c).adjusted(-Clearance, -Clearance, Clearance, Clearance);
-                    if (onWindow.intersects(near))
-                        fault("runs under " + std::string(controlName(c)) + " " +
-                              describe(rectOf(c)));
+                if (ink.box.left() < 0 || ink.box.right() >= area.width() || ink.box.top() < 0)
+                    fault(i, "ink " + describe(onWindow) + " outside the label's rectangle " +
+                                 describe(area));
+                if (ink.box.bottom() > area.height() - 1 - BottomMargin)
+                    fault(i, "ink " + describe(onWindow) + " closer than " +
+                                 std::to_string(BottomMargin) + " pixels to the bottom edge");
+                for (const Control c : l.inFront)
+                    if (onWindow.intersects(
+                            rectOf(c).adjusted(-Clearance, -Clearance, Clearance, Clearance)))
+                        fault(i, "ink " + describe(onWindow) + " runs under " +
+                                     std::string(controlName(c)) + " " + describe(rectOf(c)));
+                for (const auto& [x, rows] : ink.columns) {
+                    const auto over = above.columns.find(x);
+                    if (over != above.columns.end() &&
+                        rows.first - over->second.second - 1 < LineGap) {
+                        fault(i, "ink in column " + std::to_string(area.left() + x) + " within " +
+                                     std::to_string(LineGap) + " pixels of the line above");
+                        break;
+                    }
                 }
+                above = ink;
+                qreal left = area.width(), right = 0; // the letters' advances, spaces left out
+                for (const QGlyphRun& run : line.glyphRuns()) {
+                    const QList<QPointF> at = run.positions();
+                    const QList<QPointF> advance =
+                        run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+                    for (qsizetype g = 0; g < at.size(); ++g)
+                        if (!run.rawFont().boundingRect(run.glyphIndexes()[g]).isEmpty()) {
+                            left = std::min(left, at[g].x());
+                            right = std::max(right, at[g].x() + advance[g].x());
+                        }
+                }
+                const qreal centre = (left + right) / 2;
+                if (i == 0)
+                    axis = centre;
+                if (std::abs(centre - axis) > 1)
+                    fault(i, "centred " + std::to_string(centre - axis) +
+                                 " pixels off the first line's axis");
+                if (std::abs(axis - area.width() / 2.0) > area.width() / 8.0)
+                    fault(i, "the text's axis far off the label's middle");
+                // A last line of one word, where the line above could have given it company.
+                const qsizetype end = line.textStart() + line.textLength();
+                const QString words = shown.mid(line.textStart(), line.textLength()).trimmed();
+                const bool endsParagraph = end >= shown.size() || shown[end - 1] == u'\n';
+                if (i > 0 && endsParagraph && !words.contains(u' ') &&
+                    shown[line.textStart() - 1] != u'\n') {
+                    const QTextLine last = layout.lineAt(i - 1);
+                    if (shown.mid(last.textStart(), last.textLength()).trimmed().contains(u' '))
+                        fault(i, "a lone last word");
+                }
+            }
+            for (const QString& phrase : kept)
+                for (qsizetype at = shown.indexOf(phrase); at >= 0;
+                     at = shown.indexOf(phrase, at + 1))
+                    if (lineOf(at) != lineOf(at + phrase.size() - 1))
+                        fault(lineOf(at), "breaks inside «" + phrase.toStdString() + "»");
+            // A quoted verse that breaks starts a line and breaks after its divider.
+            for (qsizetype open = shown.indexOf(u'('); open >= 0;
+                 open = shown.indexOf(u'(', open + 1)) {
+                const qsizetype close = shown.indexOf(u')', open);
+                const qsizetype divider = shown.indexOf(QStringLiteral(" ** "), open);
+                if (close < 0 || divider < 0 || divider > close || lineOf(open) == lineOf(close))
+                    continue;
+                if (layout.lineAt(lineOf(open)).textStart() != open ||
+                    layout.lineAt(lineOf(close)).textStart() != divider + 4 ||
+                    lineOf(close) != lineOf(open) + 1)
+                    fault(lineOf(open), "a verse broken elsewhere than at its divider");
             }
         }
     }
     for (std::size_t i = 0; i < faults.size() && i < 30; ++i)
         ADD_FAILURE() << faults[i];
     EXPECT_EQ(faults.size(), 0u);
+}
+
+// The rules behind the breaks, on texts made to need them: what stays in one piece, and which set
+// of breaks is chosen where several fit.
+TEST(LineBreaks, KeptPhrasesVersesAndLoneWords)
+{
+    const struct {
+        QString text;
+        QStringList pieces; // "|" after a piece that ends a paragraph
+    } texts[] = {
+        {u"قال صلى الله عليه وسلم: (خمس)"_qs, {u"قال"_qs, u"صلى الله عليه وسلم:"_qs, u"(خمس)|"_qs}},
+        {u"عمر رضي الله عنهما وأبو بكر رضي الله عنه"_qs,
+         {u"عمر"_qs, u"رضي الله عنهما"_qs, u"وأبو"_qs, u"بكر"_qs, u"رضي الله عنه|"_qs}},
+        {u"فمن هو؟\nقال:"_qs, {u"فمن هو؟|"_qs, u"قال:|"_qs}},
+        {u"مطلعها: (قفا نبك ** بسقط اللوى)؟"_qs,
+         {u"مطلعها:"_qs, u"(قفا نبك **"_qs, u"بسقط اللوى)؟|"_qs}},
+        {u"أ ب  *  ج د"_qs, {u"أ ب  *"_qs, u"ج د|"_qs}},
+    };
+    for (const auto& t : texts) {
+        QStringList got;
+        for (const Piece& p : piecesOf(t.text))
+            got << t.text.mid(p.start, p.end - p.start) + (p.paragraphEnd ? u"|"_qs : QString());
+        EXPECT_EQ(got, t.pieces) << t.text.toStdString();
+    }
+    // Pieces ten pixels wide with two between them, in lines of room 34: three to a line fit.
+    const struct {
+        QString text;
+        std::vector<int> starts;
+    } choices[] = {
+        {u"أ ب ج د"_qs, {0, 2}},     // not three and a lone one
+        {u"أ ب ج د ه و"_qs, {0, 3}}, // the even set
+    };
+    for (const auto& c : choices) {
+        const std::vector<Piece> pieces = piecesOf(c.text);
+        const auto width = [](int first, int last) { return 12.0 * (last - first + 1) - 2; };
+        EXPECT_EQ(chooseBreaks(pieces, width, [](int) { return 34.0; }).starts, c.starts)
+            << c.text.toStdString();
+    }
 }
 
 } // namespace

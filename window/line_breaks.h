@@ -1,0 +1,44 @@
+// Where the lines of a text break, chosen the way a typesetter chooses them rather than one line
+// at a time: among the breaks that fit, the set that leaves no single word alone on the last line
+// of a paragraph, and after that the most even lines. Some breaks are never taken: inside the
+// blessing formulas, between a question's closing word and its pronoun, and inside a quoted verse
+// anywhere but at its divider; a verse that breaks at all starts a line of its own. Only the
+// choice lives here; measuring and setting the lines is the label's business.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace zarvona {
+
+// A run of text between two places a line may break. A word usually, but a kept phrase or a
+// hemistich is one piece. start and end cover its characters, without the spaces after it.
+struct Piece {
+    int start = 0, end = 0;
+    bool breakAfter = true;    // a line may end after it
+    bool paragraphEnd = false; // a hard break (or the text's end) follows it
+    bool oneWord = true;       // it holds no space
+    int verseStart = -1;       // for the divider of a verse, the verse's first piece
+};
+
+// The pieces of a text whose hard breaks are '\n'. Every paragraph has at least one piece (an
+// empty one for an empty paragraph); the first piece of a paragraph starts at the paragraph's
+// start, so that leading spaces stay on its line.
+std::vector<Piece> piecesOf(const QString& text);
+
+// The index of the first piece of each line, the first line's (0) included, and what the choice
+// could not avoid. width(first, last)
+// is the width of a line holding those pieces; room(line) the width a line of that index may
+// take. Lines are first kept within their room (the fewest pixels over), then as few as
+// possible, then without a lone last word, then as even as possible.
+struct Breaks {
+    std::vector<int> starts;
+    int over = 0;   // pixels, in all, that lines run past their room
+    int widows = 0; // paragraphs that end in a lone word
+};
+Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
+                    const std::function<double(int)>& room);
+
+} // namespace zarvona
