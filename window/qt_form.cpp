@@ -125,17 +125,10 @@ void QtForm::build()
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
     window.setObjectName(QString::fromLatin1(controlName(Control::Form1).data()));
-    // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
-    QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
-    // Read as PNG only, so that Qt decodes them itself rather than loading every image plug-in
-    // to ask which of them knows the file.
-    for (int size : {16, 24, 48, 64}) {
-        QFile png(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size));
-        QImageReader reader(&png, "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    window.setWindowIcon(icon);
+    // The program file's 32-pixel icon; the drawn sizes join it once the window shows (see
+    // prepareFirstUse()).
+    window.setWindowIcon(
+        QIcon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico"))))));
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
@@ -206,6 +199,18 @@ void QtForm::activate(Control control)
 
 void QtForm::prepareFirstUse()
 {
+    // The drawn sizes of the icon, for docks and task bars. Read as PNG only, so that Qt decodes
+    // them itself rather than loading every image plug-in to ask which of them knows the file;
+    // even so, a reader looks through the plug-ins' list, which start-up is spared.
+    QIcon icon = m_window->windowIcon();
+    for (int size : {16, 24, 48, 64}) {
+        QFile png(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size));
+        QImageReader reader(&png, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    m_window->setWindowIcon(icon);
+
     for (const Control control : {Control::Label2, Control::List1}) {
         QWidget* widget = madeSlot(control).widget;
         QImage scratch(widget->size(), QImage::Format_ARGB32_Premultiplied);

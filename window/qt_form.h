@@ -71,7 +71,8 @@ class QtForm final : public Form {
     void activate(Control control);
 
     // Makes, lays out and paints off screen what a first click would otherwise wait for: the
-    // number list and the hidden answer in its face. Meant for when the window is idle.
+    // number list and the hidden answer in its face; and gives the window's icon its other
+    // sizes. Meant for when the window is idle after it first shows.
     void prepareFirstUse();
 
     // Work for when the window is idle: a moment after a click has been answered, or the pointer
