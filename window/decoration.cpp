@@ -48,10 +48,16 @@ void Decoration::paintEvent(QPaintEvent* event)
                              ? QBrush(colour, Qt::DiagCrossPattern)
                              : QBrush(colour);
     if (m_definition.shape == ShapeKind::Oval) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(brush);
-        painter.drawEllipse(QRectF(rect()));
+        // Each change of the counter repaints a piece of the oval behind it: a copy from the
+        // oval drawn once, where a copy lands on whole device pixels, rather than the curve.
+        const qreal ratio = devicePixelRatioF();
+        const QRect part = event->rect();
+        if (ratio != qRound(ratio)) {
+            fillOval(painter, brush);
+            return;
+        }
+        painter.drawImage(QRectF(part), oval(brush),
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     } else if (m_definition.fill == FillStyle::DiagonalCross) {
         const qreal ratio = devicePixelRatioF();
         const QRect part = event->rect();
@@ -70,6 +76,28 @@ void Decoration::paintEvent(QPaintEvent* event)
     } else {
         painter.fillRect(rect(), brush);
     }
+}
+
+void Decoration::fillOval(QPainter& painter, const QBrush& brush) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush);
+    painter.drawEllipse(QRectF(rect()));
+}
+
+const QImage& Decoration::oval(const QBrush& brush)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_oval.size() == pixels && m_oval.devicePixelRatio() == ratio)
+        return m_oval;
+    m_oval = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_oval.setDevicePixelRatio(ratio);
+    m_oval.fill(Qt::transparent);
+    QPainter painter(&m_oval);
+    fillOval(painter, brush);
+    return m_oval;
 }
 
 // Hatch lines run continuously across the window, whatever the shape's position.
