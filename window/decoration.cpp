@@ -88,16 +88,7 @@ void Decoration::fillOval(QPainter& painter, const QBrush& brush) const
 
 const QImage& Decoration::oval(const QBrush& brush)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_oval.size() == pixels && m_oval.devicePixelRatio() == ratio)
-        return m_oval;
-    m_oval = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_oval.setDevicePixelRatio(ratio);
-    m_oval.fill(Qt::transparent);
-    QPainter painter(&m_oval);
-    fillOval(painter, brush);
-    return m_oval;
+    return drawnOnce(m_oval, size(), [&](QPainter& painter) { fillOval(painter, brush); });
 }
 
 // Hatch lines run continuously across the window, whatever the shape's position.
@@ -115,16 +106,26 @@ void Decoration::fillHatch(QPainter& painter, const QRect& area, const QBrush& b
 // image at the screen's resolution; each paint copies from it row by row.
 const QImage& Decoration::hatch(const QBrush& brush)
 {
+    return drawnOnce(m_hatch, QSize(width(), HatchPeriod), [&](QPainter& painter) {
+        fillHatch(painter, QRect(0, 0, width(), HatchPeriod), brush);
+    });
+}
+
+// The image of the given size at the screen's resolution, drawn the first time it is asked for
+// (and again when the resolution changes), transparent where nothing is drawn.
+const QImage& Decoration::drawnOnce(QImage& image, QSize size,
+                                    const std::function<void(QPainter&)>& draw) const
+{
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(width(), HatchPeriod) * ratio).toSize();
-    if (m_hatch.size() == pixels && m_hatch.devicePixelRatio() == ratio)
-        return m_hatch;
-    m_hatch = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_hatch.setDevicePixelRatio(ratio);
-    m_hatch.fill(Qt::transparent);
-    QPainter painter(&m_hatch);
-    fillHatch(painter, QRect(0, 0, width(), HatchPeriod), brush);
-    return m_hatch;
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (image.size() == pixels && image.devicePixelRatio() == ratio)
+        return image;
+    image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    draw(painter);
+    return image;
 }
 
 } // namespace zarvona
