@@ -20,9 +20,12 @@ run:
 	@cmake --build $(BUILD) --parallel $(JOBS) --target zarvona
 	@cd $(BUILD)/bin && ./zarvona
 
+# Extra settings for the test build: continuous integration passes -DZARVONA_WERROR=ON.
+CMAKE_FLAGS :=
+
 test:
 	@scripts/install-deps test
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) --parallel $(JOBS)
 	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
 

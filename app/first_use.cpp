@@ -4,7 +4,7 @@
 #include "sound/cue_player.h"
 #include "ui/conversions.h"
 #include "ui/runtime_error.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <QEvent>
 #include <QPixmapCache>

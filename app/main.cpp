@@ -1,4 +1,5 @@
-// The process entry: the program takes no command line and runs until its window is closed.
+// The process entry: --help and --version answer on the command line; otherwise the program runs
+// until its window is closed.
 #include "app/program.h"
 
 int main(int argc, char** argv) { return zarvona::runProgram(argc, argv); }

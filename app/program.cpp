@@ -5,9 +5,9 @@
 #include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
-#include "window/frame_extents.h"
-#include "window/message_box.h"
-#include "window/qt_form.h"
+#include "window/form/frame_extents.h"
+#include "window/form/message_box.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 

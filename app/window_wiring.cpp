@@ -2,7 +2,7 @@
 
 #include "shell/event_table.h"
 #include "ui/runtime_error.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
 
 #include <cstdio>
 

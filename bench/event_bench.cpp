@@ -7,8 +7,8 @@
 // Prints medians of several rounds and the ratios.
 #include "app/first_use.h"
 #include "app/window_wiring.h"
-#include "sound/cue_player.h"
-#include "window/qt_form.h"
+#include "tests/support/recording_cue_player.h"
+#include "window/form/qt_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

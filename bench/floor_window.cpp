@@ -7,7 +7,7 @@
 // texts the book shows, in its faces and sizes: the number, and the riddle's answer.
 #include "riddles/riddle_catalogue.h"
 #include "ui/form_definition.h"
-#include "window/fonts.h"
+#include "window/graphics/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

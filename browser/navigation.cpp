@@ -4,10 +4,10 @@
 // range clamps.
 #include "browser/handlers.h"
 
-#include "riddles/riddle_count.h"
 #include "riddles/show_riddle.h"
 #include "ui/conversions.h"
 #include "ui/form.h"
+#include "ui/riddle_count.h"
 
 namespace zarvona {
 

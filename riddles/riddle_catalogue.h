@@ -1,8 +1,8 @@
-// RiddleCatalogue: the book's riddles, numbered 1 to RiddleCount, fixed when the program is built. The table itself is
-// generated from riddles/catalogue.json; nothing is read at run time.
+// RiddleCatalogue: the book's riddles, numbered 1 to RiddleCount, fixed when the program is built.
+// The table itself is generated from riddles/catalogue.json; nothing is read at run time.
 #pragma once
 
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include <array>
 #include <string_view>

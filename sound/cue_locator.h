@@ -1,4 +1,5 @@
-// Where a cue's file is found. The current directory comes first, as it always has; then the
+// Where a cue's file is found. The current directory comes first (where a program run from its
+// build folder finds its cues); then the
 // data folder installed with the program, found from the program's own folder (../share/zarvona),
 // so a launcher needs no working directory of its own. Only a regular file that holds at least
 // one byte counts, and that is judged by its directory entry alone: opening a FIFO or a device

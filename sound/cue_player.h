@@ -1,12 +1,11 @@
 // The sound seam: play(name) starts the named .wav file and returns at once. On Linux the file is
-// looked for in the current directory, then in the installed data folder (cue_locator.h). A cue started while another still plays cuts it off. It never reports failure: with
-// no sound device the program is simply silent.
+// looked for in the current directory, then in the installed data folder (cue_locator.h). A cue
+// started while another still plays cuts it off. It never reports failure: with no sound device
+// the program is simply silent.
 #pragma once
 
 #include <memory>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace zarvona {
 
@@ -22,16 +21,5 @@ class CuePlayer {
 
 // The platform's player: the desktop's event-sound service on Linux, the system call on Windows.
 std::unique_ptr<CuePlayer> makeSystemCuePlayer();
-
-// Remembers what it was asked to play and plays nothing; for tests.
-class RecordingCuePlayer final : public CuePlayer {
-  public:
-    void play(std::string_view fileName) override { m_played.emplace_back(fileName); }
-    const std::vector<std::string>& played() const { return m_played; }
-    void clear() { m_played.clear(); }
-
-  private:
-    std::vector<std::string> m_played;
-};
 
 } // namespace zarvona

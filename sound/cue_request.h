@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace zarvona {
 
@@ -13,8 +12,6 @@ struct CueRequest {
     bool bell = false; // play the desktop's "bell" event sound instead
 };
 
-CueRequest resolveCue(std::string_view fileName, std::string_view directory);
-
-CueRequest bellRequest();
+inline CueRequest bellRequest() { return {{}, true}; }
 
 } // namespace zarvona

@@ -2,7 +2,7 @@
 // file's shape (RiddleCount entries numbered from 1, non-empty texts) and fails the build
 // otherwise; the content rules are checked by the test suite. Texts are written as \u escapes, so
 // the generated source is plain ASCII whatever the compiler's source character set.
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -21,15 +21,18 @@ int fail(const QString& message)
     return 1;
 }
 
+// A character beyond the first 65,536 is written as one \U escape: C++ refuses the two halves of
+// its UTF-16 form as \u escapes.
 QString literal(const QString& text)
 {
     QString out = QStringLiteral("u\"");
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u >= 0x20 && u < 0x7F && c != u'"' && c != u'\\' && c != u'?')
-            out += c;
+    for (const char32_t c : text.toUcs4()) {
+        if (c >= 0x20 && c < 0x7F && c != U'"' && c != U'\\' && c != U'?')
+            out += QChar(static_cast<char16_t>(c));
+        else if (c < 0x10000)
+            out += QStringLiteral("\\u%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
         else
-            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+            out += QStringLiteral("\\U%1").arg(static_cast<uint>(c), 8, 16, QLatin1Char('0'));
     }
     return out + u'"';
 }

@@ -16,6 +16,11 @@ RuntimeError RuntimeError::overflow() { return {Overflow, "Overflow"}; }
 
 RuntimeError RuntimeError::typeMismatch() { return {TypeMismatch, "Type mismatch"}; }
 
+RuntimeError RuntimeError::invalidPropertyValue()
+{
+    return {InvalidPropertyValue, "Invalid property value"};
+}
+
 RuntimeError RuntimeError::notSupported()
 {
     return {NotSupported, "Object doesn't support this property or method"};

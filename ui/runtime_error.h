@@ -14,6 +14,7 @@ enum ErrorNumber : int {
     OutOfMemory = 7,
     TypeMismatch = 13,
     InternalError = 51,
+    InvalidPropertyValue = 380,
     NotSupported = 438, // no such property or method on the control
 };
 
@@ -27,6 +28,7 @@ class RuntimeError : public std::runtime_error {
     static RuntimeError invalidProcedureCall();
     static RuntimeError overflow();
     static RuntimeError typeMismatch();
+    static RuntimeError invalidPropertyValue();
     static RuntimeError notSupported();
 
   private:

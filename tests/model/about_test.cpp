@@ -1,5 +1,5 @@
 #include "shell/about.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "riddles/riddle_count.h"
 #include "ui/conversions.h"
+#include "ui/riddle_count.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>

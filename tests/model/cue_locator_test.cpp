@@ -149,5 +149,27 @@ TEST(CueLocator, TheRunningProgramsFolderIsKnown)
     EXPECT_TRUE(fs::equivalent(currentDirectory(), fs::current_path()));
 }
 
+TEST(CueLocator, AReadableFileIsPlayedAndAnythingElseRingsTheBell)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("zarvona-cues-" + std::to_string(std::random_device()()));
+    fs::create_directories(dir / "folder.wav");
+    std::ofstream(dir / "click.wav") << "RIFF";
+    std::ofstream(dir / "empty.wav");
+
+    const CueRequest found = locateCue("click.wav", {dir.string()});
+    EXPECT_FALSE(found.bell);
+    EXPECT_EQ(found.path, (dir / "click.wav").string());
+    EXPECT_EQ(locateCue("click.wav", {dir.string() + "/"}).path, found.path);
+
+    for (const char* name : {"right.wav", "empty.wav", "folder.wav", ""}) {
+        const CueRequest missing = locateCue(name, {dir.string()});
+        EXPECT_TRUE(missing.bell) << name;
+        EXPECT_TRUE(missing.path.empty()) << name;
+    }
+    fs::remove_all(dir);
+}
+
 } // namespace
 } // namespace zarvona

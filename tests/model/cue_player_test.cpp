@@ -9,18 +9,6 @@
 namespace zarvona {
 namespace {
 
-// Whatever the machine has (a sound server, a bare device, or nothing at all), asking for cues
-// never blocks or fails, and the player shuts down cleanly with cues still pending.
-TEST(CuePlayer, TheSystemPlayerTakesABurstOfCuesAndShutsDownCleanly)
-{
-    for (int round = 0; round < 3; ++round) {
-        const std::unique_ptr<CuePlayer> player = makeSystemCuePlayer();
-        ASSERT_NE(player, nullptr);
-        for (int i = 0; i < 50; ++i)
-            player->play(i % 2 ? "click.wav" : "missing-cue.wav");
-    }
-}
-
 // The sound threads running, known by their name (a sanitizer may run threads of its own).
 std::size_t soundThreads()
 {
@@ -53,12 +41,22 @@ TEST(CuePlayer, TheSoundThreadStartsWhenReadiedNotWhenMade)
     }
 }
 
-TEST(CuePlayer, TheRecordingPlayerRemembersEveryCueInOrder)
+// Whatever the machine has (a sound server, a bare device, or nothing at all), a burst of cues,
+// found and missing, is taken, and the player shuts down with cues still pending: its thread ends.
+TEST(CuePlayer, TheSystemPlayerTakesABurstOfCuesAndShutsDownCleanly)
 {
-    RecordingCuePlayer player;
-    player.play("click.wav");
-    player.play("right.wav");
-    EXPECT_EQ(player.played(), (std::vector<std::string>{"click.wav", "right.wav"}));
+    if (!std::filesystem::exists("/proc/self/task"))
+        GTEST_SKIP() << "no /proc to count threads in";
+    const std::size_t before = soundThreads();
+    for (int round = 0; round < 3; ++round) {
+        {
+            const std::unique_ptr<CuePlayer> player = makeSystemCuePlayer();
+            for (int i = 0; i < 50; ++i)
+                player->play(i % 2 ? "click.wav" : "missing-cue.wav");
+            EXPECT_EQ(soundThreads(), before + 1) << "round " << round;
+        }
+        EXPECT_EQ(soundThreads(), before) << "round " << round << ": the sound thread outlived it";
+    }
 }
 
 } // namespace

@@ -1,26 +1,11 @@
 #include "shell/event_table.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>
 
 namespace zarvona {
 namespace {
-
-TEST(EventTable, FifteenHandlersAreWiredAndNothingElse)
-{
-    int wired = 0;
-    for (int c = 0; c < ControlCount; ++c)
-        for (Event e : {Event::Load, Event::Click, Event::MouseMove})
-            wired += handlerFor(static_cast<Control>(c), e) != nullptr;
-    EXPECT_EQ(wired, 15);
-    for (Control silent : {Control::List1, Control::Image3, Control::Image4, Control::Shape1,
-                           Control::Shape2, Control::Line1, Control::Line2})
-        EXPECT_EQ(handlerFor(silent, Event::MouseMove), nullptr) << controlName(silent);
-    for (Control noClick :
-         {Control::Form1, Control::Label1, Control::Label2, Control::Label4, Control::Label5})
-        EXPECT_EQ(handlerFor(noClick, Event::Click), nullptr) << controlName(noClick);
-}
 
 TEST(EventTable, AnErrorEndsTheHandlerWhereItFailedAndIsReportedOnce)
 {

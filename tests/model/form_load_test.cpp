@@ -1,6 +1,6 @@
 #include "riddles/riddle_catalogue.h"
 #include "shell/form_load.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>

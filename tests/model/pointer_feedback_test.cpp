@@ -1,44 +1,14 @@
 #include "browser/handlers.h"
 #include "shell/event_table.h"
-#include "ui/hit_test.h"
-#include "ui/memory_form.h"
+#include "tests/support/hit_test.h"
+#include "tests/support/memory_form.h"
+#include "tests/support/points.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>
 
 namespace zarvona {
 namespace {
-
-const std::string Idle = std::to_string(IdleForeColor);
-const std::string Hot = std::to_string(HotForeColor);
-
-TEST(PointerFeedback, EachHandlerMakesItsAssignmentsInOrder)
-{
-    const struct {
-        Handler handler;
-        std::vector<std::string> writes;
-    } cases[] = {
-        {Next1_MouseMove, {"Next1.ForeColor=" + Hot}},
-        {Back_MouseMove, {"Back.ForeColor=" + Hot}},
-        {About_MouseMove, {"About.ForeColor=" + Hot}},
-        {Label4_MouseMove, {"Label4.ForeColor=" + Hot, "List1.Visible=True"}},
-        {Label5_MouseMove, {"Back.ForeColor=" + Idle}},
-        {Image2_MouseMove, {"Image2.Picture=hover"}},
-        {Label1_MouseMove, {"List1.Visible=False"}},
-        {Label2_MouseMove, {"List1.Visible=False", "Image2.Picture=resting"}},
-        {Form_MouseMove,
-         {"Back.ForeColor=" + Idle, "Next1.ForeColor=" + Idle, "Label4.ForeColor=" + Idle,
-          "About.ForeColor=" + Idle, "Image2.Picture=resting", "List1.Visible=False"}},
-    };
-    for (const auto& c : cases) {
-        MemoryForm form;
-        c.handler(form);
-        c.handler(form); // a repeated movement assigns the same values again
-        std::vector<std::string> twice = c.writes;
-        twice.insert(twice.end(), c.writes.begin(), c.writes.end());
-        EXPECT_EQ(form.log(), twice);
-    }
-}
 
 // Moves the pointer to a point of the client area (pixels), routed as the window routes it.
 void moveTo(MemoryForm& form, int x, int y)
@@ -48,38 +18,24 @@ void moveTo(MemoryForm& form, int x, int y)
     raiseEvent(form, target, Event::MouseMove, [](const RuntimeError& e) { throw e; });
 }
 
-struct Points {
-    static constexpr int bare[2] = {200, 295};
-    static constexpr int next[2] = {368, 284};
-    static constexpr int back[2] = {384, 248};
-    static constexpr int about[2] = {453, 202};
-    static constexpr int opener[2] = {412, 220};
-    static constexpr int list[2] = {409, 175};
-    static constexpr int listOverOpener[2] = {412, 208};
-    static constexpr int question[2] = {240, 100};
-    static constexpr int answer[2] = {150, 240};
-    static constexpr int counter[2] = {430, 275};
-    static constexpr int picture[2] = {50, 240};
-};
-
-void moveTo(MemoryForm& form, const int (&point)[2]) { moveTo(form, point[0], point[1]); }
+void moveTo(MemoryForm& form, Point point) { moveTo(form, point.x, point.y); }
 
 bool hot(const MemoryForm& form, Control c) { return form.foreColor(c) == HotForeColor; }
 
 TEST(PointerFeedback, GlyphsLightUnderThePointerAndRestOverTheBareWindow)
 {
     const struct {
-        const int (*point)[2];
+        Point point;
         Control glyph;
-    } glyphs[] = {{&Points::next, Control::Next1},
-                  {&Points::back, Control::Back},
-                  {&Points::about, Control::About},
-                  {&Points::opener, Control::Label4}};
+    } glyphs[] = {{points::next, Control::Next1},
+                  {points::back, Control::Back},
+                  {points::about, Control::About},
+                  {points::opener, Control::Label4}};
     for (const auto& g : glyphs) {
         MemoryForm form;
-        moveTo(form, *g.point);
+        moveTo(form, g.point);
         EXPECT_TRUE(hot(form, g.glyph)) << controlName(g.glyph);
-        moveTo(form, Points::bare);
+        moveTo(form, points::bare);
         EXPECT_FALSE(hot(form, g.glyph)) << controlName(g.glyph);
     }
 }
@@ -88,14 +44,14 @@ TEST(PointerFeedback, GlyphsStayLitUntilThePointerReachesTheBareWindow)
 {
     MemoryForm form;
     form.setVisible(Control::Label2, true);
-    moveTo(form, Points::next);
-    moveTo(form, Points::answer); // the shown answer's handler leaves glyphs alone
-    moveTo(form, Points::about);
+    moveTo(form, points::next);
+    moveTo(form, points::answer); // the shown answer's handler leaves glyphs alone
+    moveTo(form, points::about);
     EXPECT_TRUE(hot(form, Control::Next1));
     EXPECT_TRUE(hot(form, Control::About));
-    moveTo(form, Points::counter); // the counter rests Back alone
+    moveTo(form, points::counter); // the counter rests Back alone
     EXPECT_TRUE(hot(form, Control::Next1));
-    moveTo(form, Points::bare);
+    moveTo(form, points::bare);
     EXPECT_FALSE(hot(form, Control::Next1));
     EXPECT_FALSE(hot(form, Control::About));
 }
@@ -103,11 +59,11 @@ TEST(PointerFeedback, GlyphsStayLitUntilThePointerReachesTheBareWindow)
 TEST(PointerFeedback, LeavingBackOntoTheCounterRestsBackOnly)
 {
     MemoryForm form;
-    moveTo(form, Points::about);
-    moveTo(form, Points::back);
+    moveTo(form, points::about);
+    moveTo(form, points::back);
     moveTo(form, 394, 255); // Back, over the counter
     EXPECT_TRUE(hot(form, Control::Back));
-    moveTo(form, Points::counter);
+    moveTo(form, points::counter);
     EXPECT_FALSE(hot(form, Control::Back));
     EXPECT_TRUE(hot(form, Control::About));
 }
@@ -115,22 +71,22 @@ TEST(PointerFeedback, LeavingBackOntoTheCounterRestsBackOnly)
 TEST(PointerFeedback, TheListOpensOnItsGlyphStaysOpenInsideAndClosesOutside)
 {
     MemoryForm form;
-    moveTo(form, Points::opener);
+    moveTo(form, points::opener);
     EXPECT_TRUE(form.visible(Control::List1));
     EXPECT_TRUE(hot(form, Control::Label4));
     form.clearLog();
-    moveTo(form, Points::listOverOpener);
-    moveTo(form, Points::list);
+    moveTo(form, points::listOverOpener);
+    moveTo(form, points::list);
     EXPECT_TRUE(form.log().empty()); // no handler runs over the list
-    moveTo(form, Points::opener);
+    moveTo(form, points::opener);
     EXPECT_TRUE(form.visible(Control::List1));
-    moveTo(form, Points::bare);
+    moveTo(form, points::bare);
     EXPECT_FALSE(form.visible(Control::List1));
     EXPECT_FALSE(hot(form, Control::Label4));
 
-    moveTo(form, Points::opener);
-    moveTo(form, Points::picture);
-    moveTo(form, Points::question); // the question closes the list and changes nothing else
+    moveTo(form, points::opener);
+    moveTo(form, points::picture);
+    moveTo(form, points::question); // the question closes the list and changes nothing else
     EXPECT_FALSE(form.visible(Control::List1));
     EXPECT_TRUE(hot(form, Control::Label4));
     EXPECT_EQ(MemoryForm::pictureName(form.picture(Control::Image2)), "hover");
@@ -141,13 +97,13 @@ TEST(PointerFeedback, OnlyTheBareWindowAndTheShownAnswerGiveTheRestingPictureBac
     for (const bool answerShowing : {true, false}) {
         MemoryForm form;
         form.setVisible(Control::Label2, answerShowing);
-        moveTo(form, Points::next);
-        for (const auto* point : {&Points::picture, &Points::question, &Points::counter,
-                                  &Points::back, &Points::picture}) {
-            moveTo(form, *point);
+        moveTo(form, points::next);
+        for (const Point point :
+             {points::picture, points::question, points::counter, points::back, points::picture}) {
+            moveTo(form, point);
             EXPECT_EQ(MemoryForm::pictureName(form.picture(Control::Image2)), "hover");
         }
-        moveTo(form, Points::answer);
+        moveTo(form, points::answer);
         EXPECT_EQ(MemoryForm::pictureName(form.picture(Control::Image2)), "resting");
         // Over the hidden answer the window's own handler runs and rests the glyphs too.
         EXPECT_EQ(hot(form, Control::Next1), answerShowing);

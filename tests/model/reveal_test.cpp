@@ -1,5 +1,5 @@
 #include "browser/handlers.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>

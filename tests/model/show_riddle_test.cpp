@@ -1,7 +1,7 @@
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
+#include "tests/support/memory_form.h"
 #include "ui/conversions.h"
-#include "ui/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <gtest/gtest.h>

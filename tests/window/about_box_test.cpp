@@ -3,7 +3,7 @@
 // translation where it is installed and without it.
 #include "window_fixture.h"
 
-#include "window/message_box.h"
+#include "window/form/message_box.h"
 
 #include <QCoreApplication>
 #include <QLabel>

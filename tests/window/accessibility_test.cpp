@@ -2,9 +2,9 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
-#include "window/accessibility.h"
-#include "window/message_box.h"
-#include "window/text_label.h"
+#include "window/access/accessibility.h"
+#include "window/controls/text_label.h"
+#include "window/form/message_box.h"
 
 #include <QAccessible>
 #include <QMessageBox>

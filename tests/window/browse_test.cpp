@@ -1,16 +1,17 @@
 #include "window_fixture.h"
 
-#include "random_points.h"
 #include "riddles/riddle_catalogue.h"
 #include "shell/about.h"
 #include "shell/event_table.h"
 #include "shell/form_load.h"
-#include "ui/hit_test.h"
-#include "ui/memory_form.h"
+#include "tests/support/book_invariants.h"
+#include "tests/support/hit_test.h"
+#include "tests/support/memory_form.h"
+#include "tests/support/points.h"
 #include "ui/runtime_error.h"
-#include "window/keyboard.h"
-#include "window/message_box.h"
-#include "window/number_list.h"
+#include "window/access/keyboard.h"
+#include "window/controls/number_list.h"
+#include "window/form/message_box.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -189,12 +190,11 @@ TEST_F(BrowseTest, ARunTimeErrorIsReportedOnceAndTheWindowGoesOn)
 // Random pointer movement and clicks at real coordinates, through Qt's routing.
 TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
 {
-    std::mt19937 random(7);
+    RandomSession session(7, 4);
     std::size_t moves = 0, firstReveals = 0;
     for (int step = 0; step < 600; ++step) {
-        const auto [x, y] = randomPoint(random);
-        const QPoint point(x, y);
-        const bool isClick = random() % 4 == 0;
+        const auto [at, isClick] = session.next();
+        const QPoint point = at::q(at);
         moveTo(point);
         const Control target = controlUnder(point);
         const bool wasShowing = form->visible(Control::Label2);
@@ -210,12 +210,7 @@ TEST_F(BrowseTest, TheBooksInvariantsHoldThroughARandomSession)
             }
         }
         ASSERT_EQ(cues.played().size(), moves + firstReveals) << "step " << step;
-        const std::u16string text = counter();
-        const int n = std::stoi(std::string(text.begin(), text.end()));
-        ASSERT_TRUE(n >= 1 && n <= RiddleCount);
-        ASSERT_EQ(text, toUtf16(std::to_string(n)));
-        ASSERT_EQ(form->caption(Control::Label1), RiddleCatalogue[n - 1].question);
-        ASSERT_EQ(form->caption(Control::Label2), RiddleCatalogue[n - 1].answer);
+        ASSERT_EQ(brokenInvariant(*form), "") << "step " << step;
     }
     EXPECT_GT(moves, 5u);
 }
@@ -271,14 +266,12 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
     MemoryForm model;
     Form_Load(model);
     const auto fail = [](const RuntimeError& e) { FAIL() << e.what(); };
-    std::mt19937 random(23);
+    RandomSession session(23, 3);
     for (int step = 0; step < 1000; ++step) {
-        const auto [x, y] = randomPoint(random);
-        const bool isClick = random() % 3 == 0;
+        const auto [at, isClick] = session.next();
+        const int x = at.x, y = at.y;
         moveTo({x, y});
-        raiseEvent(model,
-                   controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
-                   Event::MouseMove, fail);
+        raiseEvent(model, controlAt(model, x, y), Event::MouseMove, fail);
         const Control target = controlUnder({x, y});
         if (isClick && target != Control::About && target != Control::List1) {
             QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
@@ -286,6 +279,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeStepByStep)
             raiseEvent(model, target, Event::Click, fail);
         }
         ASSERT_EQ(stateOf(*form), stateOf(model)) << "step " << step << " at " << x << "," << y;
+        ASSERT_EQ(brokenInvariant(*form), "") << "step " << step;
     }
     EXPECT_GT(model.cues().size(), 10u); // the session really did browse and reveal
 }
@@ -393,10 +387,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
                 continue; // Qt reports no movement to where the pointer already is
             pointer = {x, y};
             moveTo(pointer);
-            raiseEvent(
-                model,
-                controlAt(form1Definition(), x, y, [&](Control c) { return model.visible(c); }),
-                Event::MouseMove, fail);
+            raiseEvent(model, controlAt(model, x, y), Event::MouseMove, fail);
             const Control target = controlUnder({x, y});
             if (random() % 4 == 0 && target != Control::About && target != Control::List1) {
                 QTest::mouseClick(form->window()->windowHandle(), Qt::LeftButton, {}, {x, y});
@@ -409,7 +400,7 @@ TEST_F(BrowseTest, TheRealWindowAndTheModelAgreeThroughKeysToo)
             if (listFocused && (k == Qt::Key_PageUp || k == Qt::Key_PageDown))
                 k = Qt::Key_Escape; // the list pages by its own height: left to its own test
             Control focused = Control::Form1;
-            for (Control c : Keyboard::FocusOrder)
+            for (Control c : TabButtons)
                 if (QApplication::focusWidget() == form->controlWidget(c))
                     focused = c;
             now += std::chrono::milliseconds(100 + random() % 1400);

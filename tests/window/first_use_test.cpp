@@ -2,11 +2,11 @@
 // and preparing it changes nothing on the screen.
 #include "window_fixture.h"
 
-#include "riddles/riddle_count.h"
+#include "ui/riddle_count.h"
 
 #include "app/first_use.h"
 #include "app/window_wiring.h"
-#include "window/number_list.h"
+#include "window/controls/number_list.h"
 
 #include <QTest>
 

@@ -5,11 +5,11 @@
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
 #include "shell/event_table.h"
-#include "ui/memory_form.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
-#include "window/focus_ring.h"
-#include "window/keyboard.h"
-#include "window/number_list.h"
+#include "window/access/focus_ring.h"
+#include "window/access/keyboard.h"
+#include "window/controls/number_list.h"
 
 #include <QScrollBar>
 #include <QWindow>
@@ -346,7 +346,7 @@ TEST_F(KeyboardTest, AReleaseOutsideTheListPicksNothingAndLeavesItAsItWas)
 
 TEST_F(KeyboardTest, TabVisitsTheFiveButtonsRightToLeftAndShiftTabGoesBack)
 {
-    const std::vector<Control> order(Keyboard::FocusOrder.begin(), Keyboard::FocusOrder.end());
+    const std::vector<Control> order(TabButtons.begin(), TabButtons.end());
     EXPECT_EQ(focus(), form->window()) << "nothing is focused at start";
     for (int round = 0; round < 2; ++round)
         for (const Control expected : order) {
@@ -387,17 +387,17 @@ TEST_F(KeyboardTest, TheFocusRingShowsOnlyAfterKeyboardUse)
     click(Control::Next1);
     click(Control::Image2);
     moveTo(at::bare);
-    for (const Control button : Keyboard::FocusOrder)
+    for (const Control button : TabButtons)
         EXPECT_EQ(ringPixels(grab(), button), 0) << controlName(button);
     EXPECT_FALSE(form->keyboard().focusRing().isVisible());
 
-    for (const Control focused : Keyboard::FocusOrder) {
+    for (const Control focused : TabButtons) {
         key(Qt::Key_Tab);
         const QImage image = grab();
         EXPECT_GT(ringPixels(image, focused), 40) << controlName(focused);
         // No ring round the others, where their surroundings lie clear of the focused one's.
         const QRect reach = rectOf(focused).adjusted(-12, -12, 12, 12);
-        for (const Control button : Keyboard::FocusOrder)
+        for (const Control button : TabButtons)
             if (button != focused && !reach.intersects(rectOf(button))) {
                 EXPECT_EQ(ringPixels(image, button), 0)
                     << controlName(button) << " while " << controlName(focused) << " has it";

@@ -1,7 +1,7 @@
 // The built-in pictures, read back from the program's resources.
 #include "window_fixture.h"
 
-#include "window/dib_image.h"
+#include "window/graphics/dib_image.h"
 
 #include <QFile>
 #include <QIcon>

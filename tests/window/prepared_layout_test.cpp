@@ -5,7 +5,7 @@
 #include "app/first_use.h"
 #include "riddles/riddle_catalogue.h"
 #include "riddles/show_riddle.h"
-#include "window/text_label.h"
+#include "window/controls/text_label.h"
 
 namespace zarvona {
 namespace {

@@ -3,7 +3,7 @@
 // after it is exactly what painting the whole window afresh gives.
 #include "window_fixture.h"
 
-#include "window/text_label.h"
+#include "window/controls/text_label.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -7,8 +7,8 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
-#include "window/line_breaks.h"
-#include "window/text_label.h"
+#include "window/controls/line_breaks.h"
+#include "window/controls/text_label.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -81,11 +81,14 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
                             QStringLiteral(u"رضي الله عنهما"), QStringLiteral(u"فمن هو؟"),
                             QStringLiteral(u"رسول الله"), QStringLiteral(u"عبد الله")};
     std::vector<std::string> faults;
+    QStringList missing; // faces not installed: their labels are left out, the others checked
     for (const auto& l : labels) {
         auto* label = dynamic_cast<TextLabel*>(form->controlWidget(l.label));
         ASSERT_NE(label, nullptr);
-        if (!QFontDatabase::hasFamily(label->font().families().front()))
-            GTEST_SKIP() << qPrintable(label->font().families().front()) << " is not installed";
+        if (!QFontDatabase::hasFamily(label->font().families().front())) {
+            missing << label->font().families().front();
+            continue;
+        }
         const QRect area = rectOf(l.label);
         for (const Control c : l.inFront)
             ASSERT_TRUE(rectOf(c).intersects(area)) << controlName(c);
@@ -185,6 +188,8 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
     for (std::size_t i = 0; i < faults.size() && i < 30; ++i)
         ADD_FAILURE() << faults[i];
     EXPECT_EQ(faults.size(), 0u);
+    if (!missing.isEmpty())
+        GTEST_SKIP() << qPrintable(missing.join(u", ")) << " not installed";
 }
 
 // The rules behind the breaks, on texts made to need them: what stays in one piece, and which set

@@ -3,7 +3,7 @@
 // file's tests a second time with QT_SCALE_FACTOR=2; each run checks the ratio it runs at.
 #include "window_fixture.h"
 
-#include "window/dib_image.h"
+#include "window/graphics/dib_image.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // The window keeps its own colours whatever the desktop's theme: a dark theme changes nothing.
 #include "window_fixture.h"
 
-#include "window/number_list.h"
+#include "window/controls/number_list.h"
 
 #include <QScrollBar>
 

@@ -5,8 +5,8 @@
 
 #include "shell/event_table.h"
 #include "shell/form_load.h"
-#include "ui/hit_test.h"
-#include "ui/memory_form.h"
+#include "tests/support/hit_test.h"
+#include "tests/support/memory_form.h"
 #include "ui/runtime_error.h"
 
 #include <QHelpEvent>

@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "app/window_wiring.h"
-#include "window/keyboard.h"
+#include "window/access/keyboard.h"
 
 #include <QApplication>
 #include <QTest>

@@ -3,10 +3,12 @@
 // Pointer input goes in as real mouse events at window coordinates, through Qt's routing.
 #pragma once
 
-#include "sound/cue_player.h"
+#include "tests/support/points.h"
+#include "tests/support/recording_cue_player.h"
 #include "ui/conversions.h"
 #include "ui/number_entry.h"
-#include "window/qt_form.h"
+#include "window/form/qt_form.h"
+#include "window/graphics/qt_conversions.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,10 +17,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace zarvona {
+
+// The five buttons in the order Tab visits them: right to left, top to bottom.
+inline constexpr std::array TabButtons = {Control::About, Control::Label4, Control::Back,
+                                          Control::Next1, Control::Image2};
 
 class WindowTest : public testing::Test {
   protected:
@@ -65,16 +72,18 @@ class WindowTest : public testing::Test {
 std::vector<std::string> stateOf(const Form& form);
 
 // Points over the window that lie over one control only, or over none.
+// The shared points (tests/support/points.h) as Qt's.
 namespace at {
-inline const QPoint bare{200, 295};
-inline const QPoint listItem3{420, 176};
-inline const QPoint listOverOpener{412, 208};
-inline const QPoint question{240, 100};
-inline const QPoint answer{150, 240};
-inline const QPoint counter{430, 275};
-inline const QPoint backOverCounter{394, 255};
-inline const QPoint backOverAnswer{380, 245};
-inline const QPoint pictureOverAnswer{50, 240};
+inline QPoint q(Point p) { return {p.x, p.y}; }
+inline const QPoint bare = q(points::bare);
+inline const QPoint listItem3 = q(points::listItem3);
+inline const QPoint listOverOpener = q(points::listOverOpener);
+inline const QPoint question = q(points::question);
+inline const QPoint answer = q(points::answer);
+inline const QPoint counter = q(points::counter);
+inline const QPoint backOverCounter = q(points::backOverCounter);
+inline const QPoint backOverAnswer = q(points::backOverAnswer);
+inline const QPoint pictureOverAnswer = q(points::picture);
 } // namespace at
 
 } // namespace zarvona

@@ -1,0 +1,383 @@
+#include "window/access/accessibility.h"
+
+#include "window/controls/control_widget.h"
+#include "window/controls/number_list.h"
+#include "window/controls/text_label.h"
+
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+
+namespace zarvona {
+
+namespace {
+
+void toListeningTool(QAccessibleEvent* event) { QAccessible::updateAccessibility(event); }
+
+Announcer announcer = toListeningTool;
+
+// Whether anyone hears what the window says: a tool on the bus, or a test.
+bool listening() { return announcer != toListeningTool || QAccessible::isActive(); }
+
+QString nameOf(Control control) { return QString::fromLatin1(controlName(control).data()); }
+
+// What speaks for the window. Orca presents an object of the notification role when it shows,
+// and one inside a status bar without the role's own name, so the window holds a status bar
+// with one notification in it. Neither is visible or showing, so neither takes a place in the
+// reader's review of the window; each time the notification has something to say, it takes the
+// text as its name and tells the bus it shows.
+class Speaker final : public QObject {
+  public:
+    using QObject::QObject;
+
+    QString said;               // its name: what it last said
+    bool started = false;       // it has said the riddle the window was activated on
+    bool riddlePending = false; // a move: the number and the question
+    bool answerPending = false; // a reveal: the answer
+    bool queued = false;
+};
+
+// It also keeps what the window's definition says of its controls: the order a reader lists
+// them in, what a reader hears after a click on each, and which texts say the riddle and the
+// answer.
+class SpeechBar final : public QObject {
+  public:
+    SpeechBar(QObject* window, const FormDefinition& definition)
+        : QObject(window), speaker(new Speaker(this)),
+          exposed(definition.inOrder(&ControlDefinition::readerPosition)),
+          riddle(definition.riddleHeard), answer(definition.answerHeard)
+    {
+        for (const ControlDefinition& d : definition.controls)
+            heard.at(static_cast<std::size_t>(d.control)) = d.heard;
+    }
+    Speaker* const speaker;
+    const std::vector<Control> exposed;
+    const std::array<Control, 2> riddle;
+    const Control answer;
+    std::array<Heard, ControlCount> heard{};
+};
+
+SpeechBar* speechBarOf(const QWidget* window)
+{
+    for (QObject* child : window->children())
+        if (auto* bar = dynamic_cast<SpeechBar*>(child))
+            return bar;
+    return nullptr;
+}
+
+// The bar, holding the speaker, and the speaker, named by what it said.
+class AccessibleUnseen final : public QAccessibleObject {
+  public:
+    AccessibleUnseen(QObject* object, QAccessible::Role role, Speaker* child)
+        : QAccessibleObject(object), m_role(role), m_child(child)
+    {
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return m_child != nullptr ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && m_child != nullptr ? QAccessible::queryAccessibleInterface(m_child)
+                                                : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && m_child != nullptr && child->object() == m_child ? 0 : -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* speaker = dynamic_cast<const Speaker*>(object());
+        return t == QAccessible::Name && speaker != nullptr ? speaker->said : QString();
+    }
+    QAccessible::Role role() const override { return m_role; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        return state;
+    }
+
+  private:
+    QAccessible::Role m_role;
+    Speaker* m_child;
+};
+
+QString shownText(const QWidget* window, Control control)
+{
+    const auto* label = dynamic_cast<const TextLabel*>(
+        window->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly));
+    return label != nullptr ? exposedText(*label) : QString();
+}
+
+// Says, once the action that changed the riddle or showed the answer is done, what it changed.
+void speakPending(QWidget* window)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr)
+        return;
+    Speaker& speaker = *bar->speaker;
+    QStringList lines;
+    if (speaker.riddlePending)
+        lines << shownText(window, bar->riddle[0]) + QStringLiteral(". ") +
+                     shownText(window, bar->riddle[1]);
+    if (speaker.answerPending)
+        lines << shownText(window, bar->answer);
+    speaker.riddlePending = speaker.answerPending = speaker.queued = false;
+    lines.removeAll(QString());
+    if (lines.isEmpty() || !listening())
+        return;
+    speaker.said = lines.join(QLatin1Char('\n'));
+    // The reader keeps the names it has read: it hears the new one before the notification shows.
+    QAccessibleEvent named(&speaker, QAccessible::NameChanged);
+    announcer(&named);
+    QAccessibleEvent shown(&speaker, QAccessible::ObjectShow);
+    announcer(&shown);
+}
+
+void queueSpeech(QWidget* window, bool riddle, bool answer)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr)
+        return;
+    Speaker& speaker = *bar->speaker;
+    speaker.riddlePending |= riddle;
+    speaker.answerPending |= answer;
+    if (speaker.queued)
+        return;
+    speaker.queued = true;
+    // After the action: the focus it moves (a closing list hands it back) is heard first.
+    QMetaObject::invokeMethod(
+        window, [window] { speakPending(window); }, Qt::QueuedConnection);
+}
+
+class AccessibleWindow final : public QAccessibleWidget {
+  public:
+    explicit AccessibleWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QObject*> exposed = children();
+        if (index < 0 || index >= exposed.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(exposed[index]);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child == nullptr)
+            return -1;
+        return static_cast<int>(children().indexOf(child->object()));
+    }
+
+  private:
+    // The list is made on first use, and is there only while it shows: hidden, it has nothing
+    // to say. What speaks for the window comes last.
+    QList<QObject*> children() const
+    {
+        QList<QObject*> exposed;
+        SpeechBar* bar = speechBarOf(widget());
+        if (bar == nullptr)
+            return exposed;
+        for (const Control control : bar->exposed) {
+            auto* w = widget()->findChild<QWidget*>(nameOf(control), Qt::FindDirectChildrenOnly);
+            if (w != nullptr && !(dynamic_cast<NumberList*>(w) != nullptr && w->isHidden()))
+                exposed.append(w);
+        }
+        exposed.append(bar);
+        return exposed;
+    }
+};
+
+class AccessibleText final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return shown();
+        if (t == QAccessible::Description)
+            return widget()->accessibleName(); // what it holds: the question, the answer...
+        return QAccessibleWidget::text(t);
+    }
+
+    // The text interface: the label's text, read only, with nothing selected.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+  private:
+    const TextLabel& label() const { return *static_cast<const TextLabel*>(object()); }
+    QString shown() const { return exposedText(label()); }
+};
+
+// While a modal box is open, the window behind it takes no input, from any quarter.
+void pressIfReachable(ControlWidget& button)
+{
+    if (QApplication::activeModalWidget() == nullptr)
+        button.activate();
+}
+
+class AccessibleButton final : public QAccessibleWidget {
+  public:
+    explicit AccessibleButton(ControlWidget* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return;
+        ControlWidget* pressed = button();
+        // A modal box runs an event loop of its own: opened from here, it would keep the
+        // assistive tool waiting on its action call until someone closed the box.
+        if (pressed->definition().opensBox)
+            QMetaObject::invokeMethod(
+                pressed, [pressed] { pressIfReachable(*pressed); }, Qt::QueuedConnection);
+        else
+            pressIfReachable(*pressed);
+    }
+
+  private:
+    ControlWidget* button() const { return static_cast<ControlWidget*>(widget()); }
+};
+
+QAccessibleInterface* factory(const QString& className, QObject* object)
+{
+    Q_UNUSED(className);
+    if (auto* bar = dynamic_cast<SpeechBar*>(object))
+        return new AccessibleUnseen(bar, QAccessible::StatusBar, bar->speaker);
+    if (auto* speaker = dynamic_cast<Speaker*>(object))
+        return new AccessibleUnseen(speaker, QAccessible::Notification, nullptr);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    if (widget->isWindow() && widget->objectName() == nameOf(Control::Form1))
+        return new AccessibleWindow(widget);
+    if (auto* label = dynamic_cast<TextLabel*>(widget))
+        return new AccessibleText(label);
+    if (auto* button = dynamic_cast<ControlWidget*>(widget);
+        button != nullptr && button->definition().role == ReaderRole::Button)
+        return new AccessibleButton(button);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void exposeSpeech(QWidget* window, const FormDefinition& definition)
+{
+    new SpeechBar(window, definition);
+}
+
+void noteAction(QWidget* window, Control control, Event event)
+{
+    if (event != Event::Click || !listening())
+        return;
+    const SpeechBar* bar = speechBarOf(window);
+    const Heard heard =
+        bar != nullptr ? bar->heard.at(static_cast<std::size_t>(control)) : Heard::Nothing;
+    if (heard != Heard::Nothing)
+        queueSpeech(window, heard == Heard::Riddle, heard == Heard::Answer);
+}
+
+void noteActivation(QWidget* window)
+{
+    SpeechBar* bar = speechBarOf(window);
+    if (bar == nullptr || bar->speaker->started || !listening())
+        return;
+    bar->speaker->started = true;
+    queueSpeech(window, true, false);
+}
+
+QString spokenText(const QString& shown)
+{
+    // A run of numbers with only spaces between them ("1/2 1") shows, in a right-to-left line, in
+    // the opposite order ("1 1/2": one and a half); a speech engine reads the characters in the
+    // order they are stored. The reader is given such a run in the order it shows, isolated from
+    // left to right so that it also shows so.
+    static const QRegularExpression run(
+        QStringLiteral("\\d+(?:[/.,]\\d+)*(?: +\\d+(?:[/.,]\\d+)*)+"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QString spoken;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = run.globalMatch(shown); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QStringList numbers = match.captured().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        std::reverse(numbers.begin(), numbers.end());
+        spoken += shown.mid(from, match.capturedStart() - from) + QChar(0x2066) +
+                  numbers.join(QLatin1Char(' ')) + QChar(0x2069);
+        from = match.capturedEnd();
+    }
+    return from == 0 ? shown : spoken + shown.mid(from);
+}
+
+QString exposedText(const TextLabel& label)
+{
+    return label.isHidden() ? QString() : spokenText(label.displayText());
+}
+
+Announcer setAnnouncer(Announcer to)
+{
+    const Announcer was = announcer;
+    announcer = to != nullptr ? to : toListeningTool;
+    return was;
+}
+
+} // namespace zarvona

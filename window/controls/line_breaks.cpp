@@ -1,0 +1,201 @@
+#include "window/controls/line_breaks.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <tuple>
+
+namespace zarvona {
+
+namespace {
+
+// Phrases a line never splits: the blessings, and names that are one name in two words.
+constexpr std::array KeptPhrases = {
+    u"صلى الله عليه وسلم", u"رضي الله عنهما", u"رضي الله عنه", u"عليه السلام",
+    u"رسول الله",          u"عبد الله",       u"عبد الرحمن",
+};
+
+// A question's closing pronoun, which stays on the line of the word before it («فمن هو؟»).
+constexpr std::array ClosingPronouns = {u"هو؟", u"هي؟", u"هم؟", u"هما؟"};
+
+// The marks that part a verse's two hemistichs.
+constexpr std::array Dividers = {u"**", u"*"};
+
+template <std::size_t N> bool isOneOf(QStringView word, const std::array<const char16_t*, N>& list)
+{
+    for (const char16_t* item : list)
+        if (word == QStringView(item))
+            return true;
+    return false;
+}
+
+bool isLetter(const QString& text, qsizetype at)
+{
+    return at >= 0 && at < text.size() && text[at].isLetter();
+}
+
+struct Word {
+    int start, end;
+};
+
+// The pieces of one paragraph [from, to) of the text, appended to pieces.
+void addParagraph(const QString& text, int from, int to, std::vector<Piece>& pieces)
+{
+    std::vector<Word> words;
+    for (int i = from; i < to;) {
+        while (i < to && text[i] == QLatin1Char(' '))
+            ++i;
+        const int start = i;
+        while (i < to && text[i] != QLatin1Char(' '))
+            ++i;
+        if (i > start)
+            words.push_back({start, i});
+    }
+    if (words.empty()) {
+        pieces.push_back({from, from, true, true, true, -1});
+        return;
+    }
+    const auto wordAt = [&](int position) { // the first word that ends after position
+        for (std::size_t w = 0; w < words.size(); ++w)
+            if (words[w].end > position)
+                return static_cast<int>(w);
+        return static_cast<int>(words.size());
+    };
+    // joined[w]: no line ends between word w and word w + 1.
+    std::vector<bool> joined(words.size(), false);
+    std::vector<int> verseOf(words.size(), -1); // for a divider word, the verse's first word
+    const QStringView paragraph = QStringView(text).mid(from, to - from);
+    for (const char16_t* phrase : KeptPhrases) {
+        const QStringView p(phrase);
+        for (qsizetype at = paragraph.indexOf(p); at >= 0; at = paragraph.indexOf(p, at + 1)) {
+            const int start = from + static_cast<int>(at);
+            if (isLetter(text, start - 1) || isLetter(text, start + p.size()))
+                continue;
+            for (int w = wordAt(start);
+                 w + 1 < static_cast<int>(words.size()) && words[w + 1].start < start + p.size();
+                 ++w)
+                joined[w] = true;
+        }
+    }
+    for (std::size_t w = 0; w + 1 < words.size(); ++w) {
+        const QStringView next =
+            QStringView(text).mid(words[w + 1].start, words[w + 1].end - words[w + 1].start);
+        if (isOneOf(next, ClosingPronouns))
+            joined[w] = true;
+    }
+    for (std::size_t d = 0; d < words.size(); ++d) {
+        const QStringView word =
+            QStringView(text).mid(words[d].start, words[d].end - words[d].start);
+        if (!isOneOf(word, Dividers))
+            continue;
+        // A verse in brackets runs from its opening bracket to its closing one; a verse without
+        // them is the whole paragraph.
+        const qsizetype at = words[d].start - from;
+        const qsizetype open = paragraph.left(at).lastIndexOf(QLatin1Char('('));
+        const qsizetype close = paragraph.indexOf(QLatin1Char(')'), at);
+        const bool bracketed =
+            open >= 0 && close >= 0 && paragraph.mid(open, at - open).indexOf(QLatin1Char(')')) < 0;
+        const int first = bracketed ? wordAt(from + static_cast<int>(open)) : 0;
+        const int last =
+            bracketed ? wordAt(from + static_cast<int>(close)) : static_cast<int>(words.size()) - 1;
+        for (int w = first; w < last; ++w)
+            joined[w] = w != static_cast<int>(d);
+        verseOf[d] = first;
+    }
+    std::vector<int> pieceOf(words.size());
+    for (std::size_t w = 0; w < words.size(); ++w) {
+        pieceOf[w] = static_cast<int>(pieces.size());
+        if (w > 0 && joined[w - 1]) {
+            pieceOf[w] = static_cast<int>(pieces.size()) - 1;
+            pieces.back().end = words[w].end;
+            pieces.back().oneWord = false;
+        } else {
+            pieces.push_back({w == 0 ? from : words[w].start, words[w].end, true, false, true, -1});
+        }
+        if (verseOf[w] >= 0)
+            pieces.back().verseStart = pieceOf[verseOf[w]];
+    }
+    pieces.back().paragraphEnd = true;
+}
+
+} // namespace
+
+std::vector<Piece> piecesOf(const QString& text)
+{
+    std::vector<Piece> pieces;
+    int from = 0;
+    for (;;) {
+        const qsizetype to = text.indexOf(QLatin1Char('\n'), from);
+        addParagraph(text, from, to < 0 ? static_cast<int>(text.size()) : static_cast<int>(to),
+                     pieces);
+        if (to < 0)
+            break;
+        from = static_cast<int>(to) + 1;
+    }
+    return pieces;
+}
+
+Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
+                    const std::function<double(int)>& room)
+{
+    // Lines past this index are all alike: below any label of the window.
+    constexpr int Deepest = 10;
+    struct Cost {
+        int over = std::numeric_limits<int>::max(), lines = 0, widows = 0;
+        double uneven = 0;
+        bool operator<(const Cost& o) const
+        {
+            return std::tie(over, lines, widows, uneven) <
+                   std::tie(o.over, o.lines, o.widows, o.uneven);
+        }
+    };
+    const int n = static_cast<int>(pieces.size());
+    // best[k][i]: the lines from piece k on, the first of them the line of index i.
+    std::vector<std::array<Cost, Deepest + 1>> best(n + 1);
+    std::vector<std::array<int, Deepest + 1>> end(n + 1);
+    std::array<double, Deepest + 1> rooms;
+    for (int i = 0; i <= Deepest; ++i)
+        rooms[i] = room(i);
+    for (Cost& c : best[n])
+        c = Cost{0, 0, 0, 0};
+    for (int k = n - 1; k >= 0; --k) {
+        const bool opensParagraph = k == 0 || pieces[k - 1].paragraphEnd;
+        for (int i = 0; i <= Deepest; ++i) {
+            const double r = rooms[i];
+            Cost chosen;
+            for (int j = k; j < n; ++j) {
+                const Piece& p = pieces[j];
+                // A verse breaks at its divider only on a line of its own.
+                const bool mayEnd =
+                    p.paragraphEnd || (p.breakAfter && (p.verseStart < 0 || p.verseStart == k));
+                if (mayEnd) {
+                    const double w = width(k, j);
+                    const int over = static_cast<int>(std::ceil(std::max(0.0, w - r)));
+                    if (over > 0 && chosen.over != std::numeric_limits<int>::max())
+                        break; // a longer line only runs further over
+                    const Cost& rest = best[j + 1][std::min(i + 1, Deepest)];
+                    const bool widow = p.paragraphEnd && !opensParagraph && j == k && p.oneWord;
+                    const Cost c{over + rest.over, 1 + rest.lines, (widow ? 1 : 0) + rest.widows,
+                                 (over > 0 ? 0 : (r - w) * (r - w)) + rest.uneven};
+                    if (c < chosen) {
+                        chosen = c;
+                        end[k][i] = j;
+                    }
+                    if (over > 0)
+                        break;
+                }
+                if (p.paragraphEnd)
+                    break;
+            }
+            best[k][i] = chosen;
+        }
+    }
+    Breaks breaks{{}, n > 0 ? best[0][0].over : 0, n > 0 ? best[0][0].widows : 0};
+    for (int k = 0, i = 0; k < n; i = std::min(i + 1, Deepest)) {
+        breaks.starts.push_back(k);
+        k = end[k][i] + 1;
+    }
+    return breaks;
+}
+
+} // namespace zarvona

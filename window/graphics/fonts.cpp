@@ -1,0 +1,47 @@
+#include "window/graphics/fonts.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace zarvona {
+
+QStringList familiesFor(std::string_view face, bool arabicText)
+{
+#ifdef Q_OS_WIN
+    (void)arabicText;
+    if (face == "MS Sans Serif")
+        return {QStringLiteral("MS Shell Dlg 2")};
+    return {QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+#else
+    if (face == "Simplified Arabic")
+        return {QStringLiteral("Amiri")};
+    if (face == "Tahoma" && arabicText) // Noto Sans supplies the brackets and signs it lacks
+        return {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans")};
+    return {QStringLiteral("Noto Sans")}; // digits alone, and the number list
+#endif
+}
+
+int pixelSizeOf(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+QFont pinnedFont(const QStringList& families, int pixelSize, int weight)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    // A single pinned face holds every character it is asked for, so it is asked for alone,
+    // sparing a fallback search; if it is missing, the fallbacks must stay, or Arabic would
+    // come out as boxes in whatever face stands in.
+    if (families.size() == 1 && QFontDatabase::hasFamily(families.front()))
+        font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+QFont fontFor(const FontSpec& wanted, bool arabicText)
+{
+    return pinnedFont(familiesFor(wanted.face, arabicText), pixelSizeOf(wanted.points),
+                      wanted.weight);
+}
+
+} // namespace zarvona
