@@ -27,8 +27,8 @@ constexpr int CoverClearance = 3; // pixels kept free between any ink and a cont
 // Prepared captions kept at most: the next and previous riddles', the one pointed at in the list,
 // and the one shown last.
 constexpr std::size_t MostPrepared = 4;
-constexpr int LineGap = 2;        // blank pixels between the ink of two lines, marks included
-constexpr qreal RoomToSpare = 2;  // for ink that reaches a little past a line's advance
+constexpr int LineGap = 2;       // blank pixels between the ink of two lines, marks included
+constexpr qreal RoomToSpare = 2; // for ink that reaches a little past a line's advance
 // What Qt adds to a line's width for a tail that reaches past the last letter's advance: less
 // than the narrowest word with its space, so a line this much wider still holds no more words.
 constexpr qreal Overhang = 8;
