@@ -3,11 +3,11 @@
 // starts and loads the sound library, and the window prepares the number list and the answer's
 // face. Nothing of it runs before the window shows.
 //
-// From then on, whenever the window is idle after a click (and when the pointer comes onto a
-// number in the open list), the texts a next move would show are laid out ahead of need: the
-// next and the previous riddle's question, answer and number, those of the number pointed at, and
-// the showing riddle's answer, so that a move or a reveal paints text already shaped. Nothing
-// else is kept, and nothing runs again until the next click.
+// From then on, a moment after each click (and after the pointer comes onto a number in the open
+// list), the texts a next move would show are laid out ahead of need: the next and the previous
+// riddle's question, answer and number, those of the number pointed at, and the showing riddle's
+// answer, so that a move or a reveal paints text already shaped. Nothing else is kept, and
+// nothing runs again until the next click or number pointed at.
 #pragma once
 
 namespace zarvona {

@@ -109,7 +109,6 @@ class QtForm final : public Form, public KeyedWindow {
     class IdleQueue;
 
     void build();
-    void queueIdleWork();
     // The window's outer size, frame and title included, as far as it is known.
     QSize outerSize() const;
     // The expected frame while Qt does not count it yet (before the first show), else none.
