@@ -1,6 +1,9 @@
 #include "app/first_use.h"
 
+#include "riddles/riddle_catalogue.h"
 #include "sound/cue_player.h"
+#include "ui/conversions.h"
+#include "ui/runtime_error.h"
 #include "window/form/qt_form.h"
 
 #include <QEvent>
@@ -11,6 +14,13 @@
 namespace zarvona {
 
 namespace {
+
+// The riddle k steps on from the given one, the numbers wrapping from the last to 1 and back.
+const RiddleEntry& stepped(const RiddleEntry& from, int k)
+{
+    return RiddleCatalogue[static_cast<std::size_t>((from.number - 1 + k + RiddleCount) %
+                                                    RiddleCount)];
+}
 
 // Watches the window for its first paint, then removes itself. The preparation is queued behind
 // that paint and whatever else is waiting, so the picture reaches the screen first.
@@ -29,6 +39,7 @@ class FirstPaintWatch final : public QObject {
             QTimer::singleShot(0, this, [this] {
                 m_cues.prepare();
                 m_form.prepareFirstUse();
+                prepareNextMoves(m_form);
                 // The window's icon and the list's scroll bar leave pixmaps in Qt's cache that
                 // nothing holds; left there, its timer wakes the idle program 30 s later to
                 // drop them.
@@ -46,6 +57,35 @@ class FirstPaintWatch final : public QObject {
 
 } // namespace
 
-void prepareAfterFirstPaint(QtForm& form, CuePlayer& cues) { new FirstPaintWatch(form, cues); }
+void prepareAfterFirstPaint(QtForm& form, CuePlayer& cues)
+{
+    new FirstPaintWatch(form, cues);
+    form.setIdleWork([&form] { prepareNextMoves(form); });
+}
+
+void prepareNextMoves(QtForm& form)
+{
+    const RiddleEntry* showing = nullptr;
+    try {
+        showing = findRiddle(textToNumber(form.caption(Control::Label5)));
+    } catch (const RuntimeError&) {
+        // A counter that holds no number: no move leads anywhere to prepare for.
+    }
+    std::vector<std::u16string> questions, answers, numbers;
+    if (showing != nullptr) {
+        answers.emplace_back(showing->answer);
+        std::vector<const RiddleEntry*> reached = {&stepped(*showing, 1), &stepped(*showing, -1)};
+        if (const RiddleEntry* pointed = findRiddle(form.pointedNumber()))
+            reached.push_back(pointed);
+        for (const RiddleEntry* riddle : reached) {
+            questions.emplace_back(riddle->question);
+            answers.emplace_back(riddle->answer);
+            numbers.push_back(numberToText(riddle->number));
+        }
+    }
+    form.prepareCaptions(Control::Label1, questions);
+    form.prepareCaptions(Control::Label2, answers);
+    form.prepareCaptions(Control::Label5, numbers);
+}
 
 } // namespace zarvona

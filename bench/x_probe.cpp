@@ -4,12 +4,12 @@
 // The window is found by its title; the program's process id lets the probe wait until the
 // program has gone idle after showing its window, as a user would before a first click.
 //
-//   bench_x_probe latency CYCLES PID   the riddle book: a first reveal, then CYCLES rounds of
-//                                      Next, reveal and a pick in the list
+//   bench_x_probe latency CYCLES PID   a first reveal, then CYCLES rounds of Next, reveal, Back
+//                                      and a pick in the list: the riddle book, or the floor
+//                                      window that answers the same clicks at the same places
 //   bench_x_probe pixels NEXTS PID     the riddle book: the pixels sent to the X server per Next,
 //                                      the areas of all PutImage and ShmPutImage requests seen
 //                                      through the RECORD extension
-//   bench_x_probe bare CLICKS PID      the bare window, whose text changes with each click
 //
 // Prints one line per measurement: "<what> <microseconds or pixels>".
 #include "ui/form_definition.h"
@@ -193,6 +193,7 @@ Area centred(const Area& a) { return {a.x + a.width / 2, a.y + a.height / 2, 1, 
 void latency(Probe& probe, int cycles)
 {
     const Area next = centred(areaOf(Control::Next1));
+    const Area back = centred(areaOf(Control::Back));
     const Area reveal = centred(areaOf(Control::Image2));
     const Area opener = centred(areaOf(Control::Label4));
     const Area list = areaOf(Control::List1);
@@ -210,11 +211,15 @@ void latency(Probe& probe, int cycles)
         std::printf("next %.0f\n", probe.click(next.x, next.y, counter));
         current = current % 100 + 1;
         std::printf("reveal %.0f\n", probe.click(reveal.x, reveal.y, answer));
+        std::printf("back %.0f\n", probe.click(back.x, back.y, counter));
+        current = current == 1 ? 100 : current - 1;
         // Pointing at the opener opens the list; a row showing another number is then picked.
         const std::vector<char> closed = probe.pixels(list);
         probe.moveTo(opener.x, opener.y);
         probe.waitForChange(list, closed);
-        const int row = current % 5; // shows current % 5 + 1, never the current number
+        // The row showing (current + 1) % 5 + 1: two or three away, never the current riddle
+        // nor the one before or after it.
+        const int row = (current + 1) % 5;
         std::printf("pick %.0f\n",
                     probe.click(list.x + list.width / 2,
                                 list.y + 1 + row * rowHeight + rowHeight / 2, counter));
@@ -303,19 +308,12 @@ void pixelsPerNext(Probe& probe, int nexts)
     }
 }
 
-void bare(Probe& probe, int clicks)
-{
-    const Area middle{475 / 2 - 60, 305 / 2 - 12, 120, 24};
-    for (int i = 0; i < clicks; ++i)
-        std::printf("bare %.0f\n", probe.click(middle.x + 60, middle.y + 12, middle));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 4)
-        fail("usage: bench_x_probe latency|pixels|bare COUNT PID");
+        fail("usage: bench_x_probe latency|pixels COUNT PID");
     const std::string mode = argv[1];
     const int count = std::atoi(argv[2]);
     const int pid = std::atoi(argv[3]);
@@ -326,8 +324,6 @@ int main(int argc, char** argv)
         latency(probe, count);
     else if (mode == "pixels")
         pixelsPerNext(probe, count);
-    else if (mode == "bare")
-        bare(probe, count);
     else
         fail("unknown measurement " + mode);
     return 0;

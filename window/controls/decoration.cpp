@@ -48,10 +48,16 @@ void Decoration::paintEvent(QPaintEvent* event)
                              ? QBrush(colour, Qt::DiagCrossPattern)
                              : QBrush(colour);
     if (m_definition.shape == ShapeKind::Oval) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(brush);
-        painter.drawEllipse(QRectF(rect()));
+        // Each change of the counter repaints a piece of the oval behind it: a copy from the
+        // oval drawn once, where a copy lands on whole device pixels, rather than the curve.
+        const qreal ratio = devicePixelRatioF();
+        const QRect part = event->rect();
+        if (ratio != qRound(ratio)) {
+            fillOval(painter, brush);
+            return;
+        }
+        painter.drawImage(QRectF(part), oval(brush),
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
     } else if (m_definition.fill == FillStyle::DiagonalCross) {
         const qreal ratio = devicePixelRatioF();
         const QRect part = event->rect();
@@ -72,6 +78,19 @@ void Decoration::paintEvent(QPaintEvent* event)
     }
 }
 
+void Decoration::fillOval(QPainter& painter, const QBrush& brush) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush);
+    painter.drawEllipse(QRectF(rect()));
+}
+
+const QImage& Decoration::oval(const QBrush& brush)
+{
+    return drawnOnce(m_oval, size(), [&](QPainter& painter) { fillOval(painter, brush); });
+}
+
 // Hatch lines run continuously across the window, whatever the shape's position.
 void Decoration::fillHatch(QPainter& painter, const QRect& area, const QBrush& brush) const
 {
@@ -87,16 +106,26 @@ void Decoration::fillHatch(QPainter& painter, const QRect& area, const QBrush& b
 // image at the screen's resolution; each paint copies from it row by row.
 const QImage& Decoration::hatch(const QBrush& brush)
 {
+    return drawnOnce(m_hatch, QSize(width(), HatchPeriod), [&](QPainter& painter) {
+        fillHatch(painter, QRect(0, 0, width(), HatchPeriod), brush);
+    });
+}
+
+// The image of the given size at the screen's resolution, drawn the first time it is asked for
+// (and again when the resolution changes), transparent where nothing is drawn.
+const QImage& Decoration::drawnOnce(QImage& image, QSize size,
+                                    const std::function<void(QPainter&)>& draw) const
+{
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(width(), HatchPeriod) * ratio).toSize();
-    if (m_hatch.size() == pixels && m_hatch.devicePixelRatio() == ratio)
-        return m_hatch;
-    m_hatch = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_hatch.setDevicePixelRatio(ratio);
-    m_hatch.fill(Qt::transparent);
-    QPainter painter(&m_hatch);
-    fillHatch(painter, QRect(0, 0, width(), HatchPeriod), brush);
-    return m_hatch;
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (image.size() == pixels && image.devicePixelRatio() == ratio)
+        return image;
+    image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    draw(painter);
+    return image;
 }
 
 } // namespace zarvona

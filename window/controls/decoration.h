@@ -6,8 +6,10 @@
 #include "window/controls/control_properties.h"
 
 #include <QImage>
+
 #include <QPainter>
 #include <QWidget>
+#include <functional>
 
 namespace zarvona {
 
@@ -26,9 +28,15 @@ class Decoration final : public QWidget, public ControlProperties {
   private:
     void fillHatch(QPainter& painter, const QRect& area, const QBrush& brush) const;
     const QImage& hatch(const QBrush& brush);
+    void fillOval(QPainter& painter, const QBrush& brush) const;
+    // The oval, drawn once at the screen's resolution, on its first paint.
+    const QImage& oval(const QBrush& brush);
+    const QImage& drawnOnce(QImage& image, QSize size,
+                            const std::function<void(QPainter&)>& draw) const;
 
     const ControlDefinition& m_definition;
     QImage m_hatch; // one period of a cross-hatched shape's rows, made on its first paint
+    QImage m_oval;
 };
 
 } // namespace zarvona

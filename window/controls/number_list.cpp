@@ -73,6 +73,13 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
 
     // A click never gives the list the keyboard; only the keyboard does (see takeFocus()).
     setFocusPolicy(Qt::NoFocus);
+    // The item under the pointer is known as soon as the pointer comes onto it, pressed or not.
+    viewport()->setMouseTracking(true);
+    connect(this, &QAbstractItemView::entered, this, [this](const QModelIndex& index) {
+        m_pointed = index.row() + 1;
+        if (m_point)
+            m_point();
+    });
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (m_ownChanges == 0)
             pickIfSelected();
@@ -176,6 +183,8 @@ void NumberList::setVisible(bool visible)
         back->setFocus(Qt::OtherFocusReason);
     }
     const bool was = !isHidden();
+    if (!visible)
+        m_pointed = 0;
     QListWidget::setVisible(visible);
     if (was != visible)
         noteVisibility(this, true);

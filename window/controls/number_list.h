@@ -24,6 +24,10 @@ class NumberList final : public QListWidget, public ControlProperties {
     NumberList(const ControlDefinition& definition, QWidget* parent);
 
     void onPick(std::function<void()> pick) { m_pick = std::move(pick); }
+    // Told when the pointer comes onto an item of the open list.
+    void onPoint(std::function<void()> point) { m_point = std::move(point); }
+    // The number of the item under the pointer, 0 while the list is closed or none is.
+    int pointedNumber() const { return isHidden() ? 0 : m_pointed; }
 
     // The selected item's text, empty when none is selected.
     QString selectedText() const;
@@ -62,6 +66,8 @@ class NumberList final : public QListWidget, public ControlProperties {
 
     Colour m_colour;
     std::function<void()> m_pick;
+    std::function<void()> m_point;
+    int m_pointed = 0;
     int m_ownChanges = 0;
     // A left-button press on an item, and how the list was before it.
     bool m_pressed = false;

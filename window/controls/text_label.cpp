@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -23,8 +24,11 @@ namespace {
 
 constexpr int BottomMargin = 2;   // pixels kept free between the last line's ink and the bottom
 constexpr int CoverClearance = 3; // pixels kept free between any ink and a control in front
-constexpr int LineGap = 2;        // blank pixels between the ink of two lines, marks included
-constexpr qreal RoomToSpare = 2;  // for ink that reaches a little past a line's advance
+// Prepared captions kept at most: the next and previous riddles', the one pointed at in the list,
+// and the one shown last.
+constexpr std::size_t MostPrepared = 4;
+constexpr int LineGap = 2;       // blank pixels between the ink of two lines, marks included
+constexpr qreal RoomToSpare = 2; // for ink that reaches a little past a line's advance
 // What Qt adds to a line's width for a tail that reaches past the last letter's advance: less
 // than the narrowest word with its space, so a line this much wider still holds no more words.
 constexpr qreal Overhang = 8;
@@ -185,15 +189,77 @@ void TextLabel::setCaption(std::u16string_view caption)
     if (caption == m_caption)
         return;
     const QRegion before = m_layout ? textArea() : QRegion(rect());
-    m_caption = caption;
-    m_display = displayTextOf(caption);
-    m_layout.reset();
+    Laid next;
+    if (const auto prepared = findPrepared(caption); prepared != m_prepared.end()) {
+        next = std::move(*prepared);
+        m_prepared.erase(prepared);
+    } else {
+        next.caption = caption;
+        next.display = displayTextOf(caption);
+    }
+    exchange(next);
+    // What was shown stays laid out: a step back finds it ready.
+    if (next.layout) {
+        if (m_prepared.size() == MostPrepared)
+            m_prepared.erase(m_prepared.begin());
+        m_prepared.push_back(std::move(next));
+    }
     repaintText(before);
     // The reader keeps the names it has read; what it hears of the change is the window's to say.
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void TextLabel::prepare(const std::vector<std::u16string>& captions)
+{
+    std::vector<Laid> kept;
+    for (const std::u16string& caption : captions) {
+        const auto isIt = [&caption](const Laid& laid) { return laid.caption == caption; };
+        if (caption == m_caption) {
+            textLayout();
+            continue;
+        }
+        if (std::any_of(kept.begin(), kept.end(), isIt))
+            continue;
+        Laid laid;
+        if (const auto prepared = findPrepared(caption); prepared != m_prepared.end()) {
+            laid = std::move(*prepared);
+        } else {
+            // Laid out as the label's own, then put aside.
+            laid.caption = caption;
+            laid.display = displayTextOf(caption);
+            exchange(laid);
+            textLayout();
+            exchange(laid);
+        }
+        kept.push_back(std::move(laid));
+    }
+    m_prepared = std::move(kept);
+}
+
+const QTextLayout* TextLabel::preparedLayout(std::u16string_view caption) const
+{
+    for (const Laid& laid : m_prepared)
+        if (laid.caption == caption)
+            return laid.layout.get();
+    return nullptr;
+}
+
+std::vector<TextLabel::Laid>::iterator TextLabel::findPrepared(std::u16string_view caption)
+{
+    return std::find_if(m_prepared.begin(), m_prepared.end(),
+                        [caption](const Laid& laid) { return laid.caption == caption; });
+}
+
+void TextLabel::exchange(Laid& other)
+{
+    std::swap(m_caption, other.caption);
+    std::swap(m_display, other.display);
+    std::swap(m_layout, other.layout);
+    std::swap(m_bounds, other.bounds);
+    std::swap(m_inked, other.inked);
 }
 
 void TextLabel::setVisible(bool visible)

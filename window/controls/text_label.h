@@ -51,6 +51,13 @@ class TextLabel final : public ControlWidget {
     // caption changes, and made only when it is first needed (a hidden answer never is).
     const QTextLayout& textLayout();
 
+    // Lays out ahead of need (while the window is idle) the captions the label may be given
+    // next, so that being given one of them paints text already shaped. The label keeps what
+    // the latest call asked for, and the caption it showed last, until the next call.
+    void prepare(const std::vector<std::u16string>& captions);
+    // The layout kept for a caption, null when none is.
+    const QTextLayout* preparedLayout(std::u16string_view caption) const;
+
     // Where the laid-out text's lines leave ink, with a pixel to spare, in the label's pixels:
     // all that a change of caption or colour repaints, so that the band or the oval behind the
     // label is redrawn only under the text.
@@ -60,6 +67,17 @@ class TextLabel final : public ControlWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // A caption with its text laid out: the label's own, or one prepared.
+    struct Laid {
+        std::u16string caption;
+        QString display;
+        std::unique_ptr<QTextLayout> layout;
+        QRect bounds;
+        QRegion inked;
+    };
+
+    void exchange(Laid& other);
+    std::vector<Laid>::iterator findPrepared(std::u16string_view caption);
     // How wide each piece of the text is, how wide the spaces after it are, and how far the
     // ink of any piece reaches above and below its baseline, in the layout's present font.
     struct Measures {
@@ -88,6 +106,7 @@ class TextLabel final : public ControlWidget {
     std::unique_ptr<QTextLayout> m_layout;
     QRect m_bounds;  // the ink of all the lines
     QRegion m_inked; // the ink of each line, a pixel wider all round
+    std::vector<Laid> m_prepared;
 };
 
 QString displayTextOf(std::u16string_view caption);

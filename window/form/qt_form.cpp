@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace zarvona {
@@ -98,6 +99,29 @@ float toTwips(int pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
 
 } // namespace
 
+// Runs the idle work a moment after the last reason for it: by then the paint a click asked for
+// is done and its pixels are with the display server, which needs the processor to show them
+// more than the work does. One timer, started again by each reason, never left running.
+class QtForm::IdleQueue final : public QObject {
+  public:
+    explicit IdleQueue(QtForm& form) : QObject(form.window()), m_form(form)
+    {
+        m_timer.setSingleShot(true);
+        m_timer.setInterval(SettleMs);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_form.m_idleWork)
+                m_form.m_idleWork();
+        });
+    }
+
+    void post() { m_timer.start(); }
+
+  private:
+    static constexpr int SettleMs = 25;
+    QtForm& m_form;
+    QTimer m_timer;
+};
+
 QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     : m_definition(definition), m_cues(std::move(cues)),
       m_window(std::make_unique<FormWindow>(*this)), m_presenter(showMessageBox)
@@ -107,6 +131,7 @@ QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
     m_scale = std::make_unique<WindowScale>(*m_window);
     new ToolTips(*m_window); // owned by the window
+    m_idleQueue = new IdleQueue(*this);
 }
 
 QtForm::~QtForm() = default;
@@ -116,17 +141,10 @@ void QtForm::build()
     QWidget& window = *m_window;
     window.setWindowTitle(QString::fromStdU16String(std::u16string(m_definition.caption)));
     window.setObjectName(QString::fromLatin1(controlName(Control::Form1).data()));
-    // The program file's 32-pixel icon, and the drawn sizes beside it for docks and task bars.
-    QIcon icon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico")))));
-    // Read as PNG only, so that Qt decodes them itself rather than loading every image plug-in
-    // to ask which of them knows the file.
-    for (int size : {16, 24, 48, 64}) {
-        QFile png(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size));
-        QImageReader reader(&png, "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    window.setWindowIcon(icon);
+    // The program file's 32-pixel icon; the drawn sizes join it once the window shows (see
+    // prepareFirstUse()).
+    window.setWindowIcon(
+        QIcon(QPixmap::fromImage(decodeIcon(resource(QStringLiteral(":/icon/zarvona.ico"))))));
     window.setFixedSize(twipsToPixels(m_definition.clientWidth),
                         twipsToPixels(m_definition.clientHeight));
     window.move(twipsToPixels(m_definition.openingLeft), twipsToPixels(m_definition.openingTop));
@@ -183,6 +201,8 @@ void QtForm::fire(Control control, Event event)
     if (m_sink)
         m_sink(control, event);
     noteAction(m_window.get(), control, event);
+    if (event == Event::Click)
+        m_idleQueue->post();
 }
 
 void QtForm::activate(Control control)
@@ -198,6 +218,18 @@ void QtForm::activate(Control control)
 
 void QtForm::prepareFirstUse()
 {
+    // The drawn sizes of the icon, for docks and task bars. Read as PNG only, so that Qt decodes
+    // them itself rather than loading every image plug-in to ask which of them knows the file;
+    // even so, a reader looks through the plug-ins' list, which start-up is spared.
+    QIcon icon = m_window->windowIcon();
+    for (int size : {16, 24, 48, 64}) {
+        QFile png(QStringLiteral(":/icon/hicolor/zarvona-%1.png").arg(size));
+        QImageReader reader(&png, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    m_window->setWindowIcon(icon);
+
     // Every control hidden at start that shows text: the answer, the list.
     for (const ControlDefinition& d : m_definition.controls) {
         const bool text = d.kind == ControlKind::ListBox ||
@@ -209,6 +241,14 @@ void QtForm::prepareFirstUse()
         widget->render(&scratch);
     }
 }
+
+void QtForm::prepareCaptions(Control control, const std::vector<std::u16string>& captions)
+{
+    if (auto* label = dynamic_cast<TextLabel*>(slot(control).widget))
+        label->prepare(captions);
+}
+
+int QtForm::pointedNumber() const { return m_list != nullptr ? m_list->pointedNumber() : 0; }
 
 QWidget* QtForm::controlWidget(Control control)
 {
@@ -234,6 +274,7 @@ const QtForm::Slot& QtForm::madeSlot(Control control)
     m_list->setObjectName(QString::fromLatin1(controlName(control).data()));
     m_list->setVisible(false);
     m_list->onPick([this, control] { fire(control, Event::Click); });
+    m_list->onPoint([this] { m_idleQueue->post(); });
     m_list->setAccessibleName(
         QString::fromStdU16String(std::u16string(m_listDefinition->spokenName)));
     s.widget = m_list;

@@ -16,6 +16,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zarvona {
 
@@ -49,8 +51,17 @@ class QtForm final : public Form, public KeyedWindow {
     void activate(Control control) override;
 
     // Makes, lays out and paints off screen what a first click would otherwise wait for: the
-    // number list and the hidden answer in its face. Meant for when the window is idle.
+    // number list and the hidden answer in its face; and gives the window's icon its other
+    // sizes. Meant for when the window is idle after it first shows.
     void prepareFirstUse();
+
+    // Work for when the window is idle: a moment after a click has been answered, or the pointer
+    // has come onto a number in the open list; once however many of them came before it.
+    void setIdleWork(std::function<void()> work) { m_idleWork = std::move(work); }
+    // Lays out ahead of need the captions a text label may be given next (see TextLabel).
+    void prepareCaptions(Control control, const std::vector<std::u16string>& captions);
+    // The number under the pointer in the open list, 0 when the list is closed or none is.
+    int pointedNumber() const;
 
     // The control's widget (the window itself for Form1); asking for the list makes it.
     QWidget* controlWidget(Control control) override;
@@ -100,6 +111,8 @@ class QtForm final : public Form, public KeyedWindow {
         Colour m_colour;
     };
 
+    class IdleQueue;
+
     void build();
     // The window's outer size, frame and title included, as far as it is known.
     QSize outerSize() const;
@@ -122,6 +135,8 @@ class QtForm final : public Form, public KeyedWindow {
     MessagePresenter m_presenter;
     std::unique_ptr<Keyboard> m_keyboard;
     std::unique_ptr<WindowScale> m_scale;
+    std::function<void()> m_idleWork;
+    IdleQueue* m_idleQueue = nullptr; // owned by the window
     QMargins m_expectedFrame;
 };
 
