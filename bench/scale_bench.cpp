@@ -2,9 +2,7 @@
 // for each step up to 200% and back to 100% with Ctrl+0, on the platform Qt picks (run it by hand
 // under X and a window manager, on a screen with room for 200%, for the figure a user sees). Each
 // step ends with a paint of the whole window at the new ratio. Prints the median of 15 rounds.
-#include "app/window_wiring.h"
-#include "tests/support/recording_cue_player.h"
-#include "window/form/qt_form.h"
+#include "started_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,11 +47,8 @@ double median(std::vector<double> values)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    zarvona::RecordingCuePlayer cues;
-    zarvona::QtForm form([&cues](std::string_view name) { cues.play(name); });
-    zarvona::wireEvents(form);
-    form.fire(zarvona::Control::Form1, zarvona::Event::Load);
-    form.window()->show();
+    StartedForm started;
+    zarvona::QtForm& form = started.form;
     if (!QTest::qWaitForWindowExposed(form.window())) {
         std::fprintf(stderr, "scale_bench: the window was never exposed\n");
         return 1;
