@@ -6,9 +6,7 @@
 //    ahead as the program does while idle after each move.
 // Prints medians of several rounds and the ratios.
 #include "app/first_use.h"
-#include "app/window_wiring.h"
-#include "tests/support/recording_cue_player.h"
-#include "window/form/qt_form.h"
+#include "started_form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,11 +89,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    zarvona::RecordingCuePlayer cues;
-    zarvona::QtForm form([&cues](std::string_view name) { cues.play(name); });
-    zarvona::wireEvents(form);
-    form.fire(zarvona::Control::Form1, zarvona::Event::Load);
-    form.window()->show();
+    StartedForm started;
+    zarvona::QtForm& form = started.form;
     BareWidget bare;
     bare.show();
     if (!QTest::qWaitForWindowExposed(form.window()) || !QTest::qWaitForWindowExposed(&bare)) {

@@ -8,6 +8,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QRegularExpression>
+#include <QWindow>
+#include <private/qhighdpiscaling_p.h>
 
 #include <algorithm>
 #include <array>
@@ -158,9 +160,24 @@ void queueSpeech(QWidget* window, bool riddle, bool answer)
         window, [window] { speakPending(window); }, Qt::QueuedConnection);
 }
 
+// Where a widget lies on the screen for a reader. Qt's AT-SPI bridge passes on the rectangles
+// of the window's own coordinates, which are the screen's pixels only while the screen is drawn
+// at a ratio of 1: on a larger window (a scaled screen, or large print), they are given here in
+// the screen's pixels.
+QRect screenRect(const QRect& rect, const QWidget& widget)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (const QWindow* window = widget.window()->windowHandle())
+        return QHighDpi::toNativePixels(rect, window);
+#endif
+    return rect;
+}
+
 class AccessibleWindow final : public QAccessibleWidget {
   public:
     explicit AccessibleWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QRect rect() const override { return screenRect(QAccessibleWidget::rect(), *widget()); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -208,6 +225,8 @@ class AccessibleWindow final : public QAccessibleWidget {
 class AccessibleText final : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit AccessibleText(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QRect rect() const override { return screenRect(QAccessibleWidget::rect(), *widget()); }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -269,6 +288,8 @@ class AccessibleButton final : public QAccessibleWidget {
         : QAccessibleWidget(button, QAccessible::Button)
     {
     }
+
+    QRect rect() const override { return screenRect(QAccessibleWidget::rect(), *widget()); }
 
     QStringList actionNames() const override { return {pressAction()}; }
 

@@ -37,6 +37,19 @@ constexpr std::array Shortcuts = {
     Shortcut{Qt::Key_F1, Control::About},
 };
 
+struct ScaleKey {
+    int key;
+    ScaleChange change;
+};
+
+// With Ctrl, and Shift where the layout needs it for + (Ctrl++ is Ctrl+Shift+= on many).
+constexpr std::array ScaleKeys = {
+    ScaleKey{Qt::Key_Equal, ScaleChange::Larger},
+    ScaleKey{Qt::Key_Plus, ScaleChange::Larger},
+    ScaleKey{Qt::Key_Minus, ScaleChange::Smaller},
+    ScaleKey{Qt::Key_0, ScaleChange::Natural},
+};
+
 int digitOf(const QKeyEvent& key)
 {
     // Arabic-Indic digits count as much as ASCII ones: an Arabic layout types them.
@@ -114,6 +127,14 @@ bool Keyboard::windowKey(const QKeyEvent& key)
     if (modifiers == Qt::ControlModifier && (key.key() == Qt::Key_Q || key.key() == Qt::Key_W)) {
         m_form.window()->close();
         return true;
+    }
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier) {
+        for (const ScaleKey& scale : ScaleKeys) {
+            if (scale.key == key.key()) {
+                m_form.changeScale(scale.change);
+                return true;
+            }
+        }
     }
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;

@@ -13,6 +13,9 @@
 //                    Only the keyboard hands the list the keyboard (digits, or its opener
 //                    pressed): in a list the pointer opened, Return still reveals.
 //   Ctrl+Q, Ctrl+W   close the window
+//   Ctrl+= Ctrl++    the whole window larger, in steps of 125, 150, 175 and 200% (the keypad's
+//                    + too); Ctrl+- smaller, down to 100%; Ctrl+0 back to 100%. Ctrl with the
+//                    mouse wheel does the same.
 //
 // Tab and Shift+Tab move the focus through the five buttons in right-to-left reading order;
 // Space or Return presses the focused one. Up and Down belong to the open list alone.
@@ -35,12 +38,15 @@ namespace zarvona {
 class FocusRing;
 class NumberList;
 
+enum class ScaleChange { Larger, Smaller, Natural };
+
 // What the keys need of the window: its widget, each control's widget (asking for the list
-// makes it), and a way to raise the controls' events.
+// makes it), a way to raise the controls' events, and its size.
 class KeyedWindow : public ControlEvents {
   public:
     virtual QWidget* window() const = 0;
     virtual QWidget* controlWidget(Control control) = 0;
+    virtual void changeScale(ScaleChange change) = 0;
 
   protected:
     ~KeyedWindow() = default;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace zarvona {
 
@@ -110,11 +111,12 @@ void NumberList::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    // Digits, Escape, Home, End, Left and Right do what they do in the window (Home and End pick
-    // the first and the last number there too).
+    // Digits, Escape, Home, End, Left, Right and Ctrl's keys do what they do in the window (Home
+    // and End pick the first and the last number there too).
     const int key = event->key();
-    const bool windows = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
-                         key == Qt::Key_End || key == Qt::Key_Escape ||
+    const bool windows = (event->modifiers() & Qt::ControlModifier) || key == Qt::Key_Left ||
+                         key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End ||
+                         key == Qt::Key_Escape ||
                          (!event->text().isEmpty() && event->text().front().isDigit());
     if (windows) {
         event->ignore();
@@ -205,6 +207,14 @@ void NumberList::selectionChanged(const QItemSelection& selected, const QItemSel
         QAbstractItemView::selectionChanged(selected, deselected);
     else
         QListWidget::selectionChanged(selected, deselected);
+}
+
+void NumberList::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier)
+        event->ignore(); // the window's size, not the list's scrolling
+    else
+        QListWidget::wheelEvent(event);
 }
 
 void NumberList::mousePressEvent(QMouseEvent* event)

@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace zarvona {
 
@@ -55,8 +56,27 @@ class FormWindow final : public QWidget {
             QWidget::keyPressEvent(event);
     }
 
+    // Ctrl with the wheel: a notch, or a touchpad's swipe as long as one, is a step of the
+    // window's size.
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!(event->modifiers() & Qt::ControlModifier)) {
+            QWidget::wheelEvent(event);
+            return;
+        }
+        event->accept();
+        m_wheel += event->angleDelta().y();
+        for (; m_wheel >= QWheelEvent::DefaultDeltasPerStep;
+             m_wheel -= QWheelEvent::DefaultDeltasPerStep)
+            m_form.changeScale(ScaleChange::Larger);
+        for (; m_wheel <= -QWheelEvent::DefaultDeltasPerStep;
+             m_wheel += QWheelEvent::DefaultDeltasPerStep)
+            m_form.changeScale(ScaleChange::Smaller);
+    }
+
   private:
     QtForm& m_form;
+    int m_wheel = 0;
 };
 
 QByteArray resource(const QString& path)
@@ -109,6 +129,7 @@ QtForm::QtForm(CueSink cues, const FormDefinition& definition)
     installAccessibility();
     build();
     m_keyboard = std::make_unique<Keyboard>(*this, m_definition);
+    m_scale = std::make_unique<WindowScale>(*m_window);
     new ToolTips(*m_window); // owned by the window
     m_idleQueue = new IdleQueue(*this);
 }

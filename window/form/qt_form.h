@@ -9,6 +9,7 @@
 #include "ui/form_definition.h"
 #include "window/access/keyboard.h"
 #include "window/controls/control_properties.h"
+#include "window/form/window_scale.h"
 
 #include <QWidget>
 
@@ -66,6 +67,10 @@ class QtForm final : public Form, public KeyedWindow {
     QWidget* controlWidget(Control control) override;
 
     Keyboard& keyboard() const { return *m_keyboard; }
+
+    // Large print: one step larger or smaller, or back to 100% (window_scale.h).
+    void changeScale(ScaleChange change) override { m_scale->change(change); }
+    const WindowScale& scale() const { return *m_scale; }
 
     // The window manager's frame, told before the first show (frame_extents.h): until Qt knows
     // the frame itself, the window's Width and Height count it in.
@@ -129,6 +134,7 @@ class QtForm final : public Form, public KeyedWindow {
     EventSink m_sink;
     MessagePresenter m_presenter;
     std::unique_ptr<Keyboard> m_keyboard;
+    std::unique_ptr<WindowScale> m_scale;
     std::function<void()> m_idleWork;
     IdleQueue* m_idleQueue = nullptr; // owned by the window
     QMargins m_expectedFrame;
