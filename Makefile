@@ -2,10 +2,12 @@
 #   make run   installs what is missing, builds a Release and starts the riddle book
 #   make test  installs what is missing, builds and runs every test (no display needed)
 #   make package  builds the Debian package
+#   make windows  builds the Windows installer and zip into build-windows/ (Qt for Windows is built
+#                 from Debian's source once, into a cache outside the clone)
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench package clean
+.PHONY: all build run test bench package windows clean
 
 all: build
 
@@ -25,7 +27,7 @@ CMAKE_FLAGS :=
 
 test:
 	@scripts/install-deps test
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZARVONA_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) --parallel $(JOBS)
 	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
 
@@ -36,11 +38,14 @@ package:
 	@cmake --build $(BUILD) --parallel $(JOBS) --target zarvona
 	@cd $(BUILD) && cpack -G DEB
 
+windows:
+	@scripts/build-windows build-windows
+
 bench:
 	@scripts/install-deps bench
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZARVONA_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) --parallel $(JOBS)
 	@bench/run $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-windows

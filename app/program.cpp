@@ -8,6 +8,7 @@
 #include "window/form/frame_extents.h"
 #include "window/form/message_box.h"
 #include "window/form/qt_form.h"
+#include "window/graphics/fonts.h"
 
 #include <QApplication>
 
@@ -65,6 +66,9 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.zarvona"));
     installQtArabicTranslation(); // the program speaks Arabic only, whatever the locale
+    // The faces that travel with the program (the Windows build's fonts folder); none on Linux,
+    // where the set-up installs them.
+    registerFacesIn(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     const QuitOnSignals quitOnSignals;
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();

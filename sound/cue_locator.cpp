@@ -18,7 +18,7 @@ std::vector<std::string> cueFolders(const std::string& currentDirectory,
     return folders;
 }
 
-bool isPlayableFile(const std::string& path)
+bool isPlayableFile(const fs::path& path)
 {
     std::error_code error;
     // status() asks for the entry (following links) and never opens the file itself.
@@ -42,6 +42,15 @@ CueRequest locateCue(std::string_view fileName, const std::vector<std::string>& 
             return {path, false};
     }
     return bellRequest();
+}
+
+fs::path systemCueName(std::string_view fileName, const fs::path& programFolder)
+{
+    const fs::path bare(fileName);
+    if (isPlayableFile(bare) || programFolder.empty())
+        return bare;
+    fs::path beside = programFolder / bare;
+    return isPlayableFile(beside) ? beside : bare;
 }
 
 std::string executableDirectory()

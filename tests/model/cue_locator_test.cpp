@@ -1,5 +1,6 @@
 // Where the cues are found: the current directory first, then the data folder installed beside
-// the program, then the bell; and nothing that is not a regular file is ever opened.
+// the program (on Windows the program's own folder), then the bell; and nothing that is not a
+// regular file is ever opened.
 #include "sound/cue_locator.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,35 @@ TEST_F(InstalledTree, TheCurrentDirectoryComesFirstThenTheDataFolderThenTheBell)
         else
             EXPECT_TRUE(request.path.empty()) << c.name;
     }
+}
+
+// The Windows call: the bare name where the current directory has the cue, else the cue beside
+// the program by its path, else the bare name, for the system's default sound.
+TEST_F(InstalledTree, TheWindowsCallNamesTheCueBareUnlessOnlyTheProgramsFolderHasIt)
+{
+    write(work() / "click.wav", "RIFF-work");
+    write(bin() / "click.wav", "RIFF-bin");
+    write(bin() / "right.wav", "RIFF-bin");
+    write(work() / "empty.wav", "");
+    write(bin() / "empty.wav", "RIFF-bin");
+    fs::create_directories(work() / "folder.wav");
+    const fs::path here = fs::current_path();
+    fs::current_path(work());
+    const struct {
+        const char* name;
+        fs::path programFolder;
+        fs::path expected;
+    } cases[] = {
+        {"click.wav", bin(), "click.wav"},
+        {"right.wav", bin(), bin() / "right.wav"},
+        {"empty.wav", bin(), bin() / "empty.wav"}, // an empty file here is as good as none
+        {"folder.wav", bin(), "folder.wav"},       // nowhere a file: the system's default
+        {"missing.wav", bin(), "missing.wav"},
+        {"right.wav", {}, "right.wav"}, // the program's folder unknown
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(systemCueName(c.name, c.programFolder), c.expected) << c.name;
+    fs::current_path(here);
 }
 
 TEST_F(InstalledTree, ALinkToACueCountsAndABrokenLinkDoesNot)

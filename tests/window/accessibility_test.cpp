@@ -193,12 +193,19 @@ TEST_F(AccessibilityTest, TheRiddleIsTextAndTheAnswerOnlyWhileItShows)
 
 QString said; // what the notifications that showed said
 
+// A notification is spoken as its name and then its labels, but brailled as its labels alone,
+// which must not repeat its name: so it has no name and says everything through its labels.
 void record(QAccessibleEvent* event)
 {
-    if (event->type() == QAccessible::ObjectShow &&
-        event->accessibleInterface()->role() == QAccessible::Notification)
+    QAccessibleInterface* shown = event->accessibleInterface();
+    if (event->type() != QAccessible::ObjectShow || shown->role() != QAccessible::Notification)
+        return;
+    EXPECT_EQ(shown->text(QAccessible::Name), QString());
+    for (int i = 0; i < shown->childCount(); ++i) {
+        EXPECT_EQ(shown->child(i)->role(), QAccessible::StaticText);
         said += (said.isEmpty() ? QString() : QStringLiteral(" | ")) +
-                event->accessibleInterface()->text(QAccessible::Name);
+                shown->child(i)->text(QAccessible::Name);
+    }
 }
 
 // What a reader hears of each action, by pointer as well as by key, and the hidden list's

@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include <QScrollBar>
+
 #include "riddles/riddle_catalogue.h"
 #include "shell/about.h"
 #include "shell/event_table.h"
@@ -91,6 +93,30 @@ TEST_F(BrowseTest, APickInTheListByMouseJumpsAndClosesIt)
     click(Control::List1, at::listItem3);
     expectShowing(*form, 3);
     EXPECT_EQ(cues.played().size(), 4u); // right, click, click, click
+}
+
+// Only the left button picks: a right or a middle click on a row leaves the riddle, the selection
+// and the scrolling as they were, and plays nothing.
+TEST_F(BrowseTest, OnlyTheLeftButtonPicksInTheList)
+{
+    auto* list = dynamic_cast<NumberList*>(form->controlWidget(Control::List1));
+    ASSERT_NE(list, nullptr);
+    moveTo(centreOf(Control::Label4));
+    click(Control::List1, at::listItem3);
+    const std::size_t cuesBefore = cues.played().size();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        moveTo(centreOf(Control::Label4));
+        list->verticalScrollBar()->setValue(1);
+        const QPoint row = list->visualItemRect(list->item(3)).center();
+        QTest::mouseClick(list->viewport(), button, {}, row);
+        QTest::mouseDClick(list->viewport(), button, {}, row);
+        QApplication::processEvents();
+        expectShowing(*form, 3);
+        EXPECT_EQ(form->text(Control::List1), u"3") << button;
+        EXPECT_EQ(list->verticalScrollBar()->value(), 1) << button;
+        EXPECT_TRUE(form->visible(Control::List1)) << button;
+    }
+    EXPECT_EQ(cues.played().size(), cuesBefore);
 }
 
 TEST_F(BrowseTest, APickInTheListByKeyboardJumpsOncePerPick)

@@ -13,6 +13,7 @@
 
 #include <QScrollBar>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace zarvona {
 namespace {
@@ -448,6 +449,31 @@ TEST_F(KeyboardTest, F1ShowsAboutAndCtrlQOrCtrlWCloses)
         EXPECT_FALSE(form->window()->isVisible());
     }
     EXPECT_TRUE(cues.played().empty());
+}
+
+// An Arabic-only layout types no Latin letter: Ctrl closes by the key's place (the X keycodes of
+// the keys where a US keyboard has Q and W), and a Latin layout by its letter alone.
+TEST_F(KeyboardTest, CtrlClosesByTheKeysPlaceWhereTheLayoutHasNoLatinLetter)
+{
+    const struct {
+        int key;
+        quint32 place;
+        bool closes;
+    } cases[] = {
+        {0x636, 24, true},      // ض, where a US keyboard has Q
+        {0x635, 25, true},      // ص, at W
+        {0x62B, 26, false},     // ث, at E: no shortcut
+        {Qt::Key_A, 24, false}, // a Latin layout with A there (AZERTY): Ctrl+A is no shortcut
+    };
+    for (const auto& c : cases) {
+        form->window()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->window()));
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QWindowSystemInterface::handleExtendedKeyEvent(
+                form->window()->windowHandle(), type, c.key, Qt::ControlModifier, c.place, 0, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(!form->window()->isVisible(), c.closes) << std::hex << c.key;
+    }
 }
 
 } // namespace

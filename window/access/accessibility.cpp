@@ -29,14 +29,20 @@ QString nameOf(Control control) { return QString::fromLatin1(controlName(control
 
 // What speaks for the window. Orca presents an object of the notification role when it shows,
 // and one inside a status bar without the role's own name, so the window holds a status bar
-// with one notification in it. Neither is visible or showing, so neither takes a place in the
-// reader's review of the window; each time the notification has something to say, it takes the
-// text as its name and tells the bus it shows.
+// with one notification in it. None of them is visible or showing, so none takes a place in the
+// reader's review of the window; each time the notification has something to say, its one label
+// takes the text as its name and the notification tells the bus it shows.
+// Work-around for Orca 43 (still so in 46): a notification's speech is its name and then the
+// text of its labels, but its braille, and its entry in Orca's notification history, are the
+// labels' text alone, and a label that repeats the notification's name is left out. So the
+// notification has no name of its own and says everything through its label. It can go once the
+// window speaks through Qt's announcement call (Qt 6.8) to an Orca that brailles it (45.2).
 class Speaker final : public QObject {
   public:
-    using QObject::QObject;
+    explicit Speaker(QObject* parent) : QObject(parent), line(new QObject(this)) {}
 
-    QString said;               // its name: what it last said
+    QObject* const line;        // its label
+    QString said;               // its label's name: what it last said
     bool started = false;       // it has said the riddle the window was activated on
     bool riddlePending = false; // a move: the number and the question
     bool answerPending = false; // a reveal: the answer
@@ -71,10 +77,11 @@ SpeechBar* speechBarOf(const QWidget* window)
     return nullptr;
 }
 
-// The bar, holding the speaker, and the speaker, named by what it said.
+// The bar, holding the speaker; the speaker, holding its label; and the label, named by what
+// the speaker said.
 class AccessibleUnseen final : public QAccessibleObject {
   public:
-    AccessibleUnseen(QObject* object, QAccessible::Role role, Speaker* child)
+    AccessibleUnseen(QObject* object, QAccessible::Role role, QObject* child)
         : QAccessibleObject(object), m_role(role), m_child(child)
     {
     }
@@ -95,8 +102,9 @@ class AccessibleUnseen final : public QAccessibleObject {
     }
     QString text(QAccessible::Text t) const override
     {
-        const auto* speaker = dynamic_cast<const Speaker*>(object());
-        return t == QAccessible::Name && speaker != nullptr ? speaker->said : QString();
+        const auto* speaker = dynamic_cast<const Speaker*>(object()->parent());
+        const bool line = speaker != nullptr && speaker->line == object();
+        return t == QAccessible::Name && line ? speaker->said : QString();
     }
     QAccessible::Role role() const override { return m_role; }
     QAccessible::State state() const override
@@ -109,7 +117,7 @@ class AccessibleUnseen final : public QAccessibleObject {
 
   private:
     QAccessible::Role m_role;
-    Speaker* m_child;
+    QObject* m_child;
 };
 
 QString shownText(const QWidget* window, Control control)
@@ -138,7 +146,7 @@ void speakPending(QWidget* window)
         return;
     speaker.said = lines.join(QLatin1Char('\n'));
     // The reader keeps the names it has read: it hears the new one before the notification shows.
-    QAccessibleEvent named(&speaker, QAccessible::NameChanged);
+    QAccessibleEvent named(speaker.line, QAccessible::NameChanged);
     announcer(&named);
     QAccessibleEvent shown(&speaker, QAccessible::ObjectShow);
     announcer(&shown);
@@ -317,7 +325,10 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (auto* bar = dynamic_cast<SpeechBar*>(object))
         return new AccessibleUnseen(bar, QAccessible::StatusBar, bar->speaker);
     if (auto* speaker = dynamic_cast<Speaker*>(object))
-        return new AccessibleUnseen(speaker, QAccessible::Notification, nullptr);
+        return new AccessibleUnseen(speaker, QAccessible::Notification, speaker->line);
+    if (auto* speaker = dynamic_cast<Speaker*>(object != nullptr ? object->parent() : nullptr);
+        speaker != nullptr && speaker->line == object)
+        return new AccessibleUnseen(object, QAccessible::StaticText, nullptr);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;

@@ -5,6 +5,7 @@
 #include "window/controls/number_list.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -49,6 +50,20 @@ constexpr std::array ScaleKeys = {
     ScaleKey{Qt::Key_Minus, ScaleChange::Smaller},
     ScaleKey{Qt::Key_0, ScaleChange::Natural},
 };
+
+// Ctrl's letters by the key's place where the layout types no Latin letter there (an Arabic-only
+// layout): the key where a US keyboard has Q or W closes the window, as desktop programs do. X
+// servers and Wayland compositors number the keys as Linux's input layer does, plus 8 (Q is 24,
+// W 25); Windows by the keyboard's scan codes (Q 0x10, W 0x11), though there Qt already reads
+// such a key by its Latin letter. A layout that types a Latin letter there is read by the letter.
+bool closesByPlace(const QKeyEvent& key)
+{
+    if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return false;
+    static const bool windows = QGuiApplication::platformName() == QLatin1String("windows");
+    const quint32 place = key.nativeScanCode();
+    return windows ? place == 0x10 || place == 0x11 : place == 24 || place == 25;
+}
 
 int digitOf(const QKeyEvent& key)
 {
@@ -124,7 +139,8 @@ NumberList* Keyboard::list() const
 bool Keyboard::windowKey(const QKeyEvent& key)
 {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && (key.key() == Qt::Key_Q || key.key() == Qt::Key_W)) {
+    if (modifiers == Qt::ControlModifier &&
+        (key.key() == Qt::Key_Q || key.key() == Qt::Key_W || closesByPlace(key))) {
         m_form.window()->close();
         return true;
     }

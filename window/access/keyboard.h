@@ -12,7 +12,8 @@
 //                    number. Return then picks it, Escape closes the list without a move.
 //                    Only the keyboard hands the list the keyboard (digits, or its opener
 //                    pressed): in a list the pointer opened, Return still reveals.
-//   Ctrl+Q, Ctrl+W   close the window
+//   Ctrl+Q, Ctrl+W   close the window; on a layout with no Latin letters, Ctrl with the keys
+//                    where a US keyboard has them
 //   Ctrl+= Ctrl++    the whole window larger, in steps of 125, 150, 175 and 200% (the keypad's
 //                    + too); Ctrl+- smaller, down to 100%; Ctrl+0 back to 100%. Ctrl with the
 //                    mouse wheel does the same.

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 namespace zarvona {
@@ -32,6 +33,20 @@ QPalette definedPalette(const ControlDefinition& definition)
     colours.setColor(QPalette::HighlightedText, back);
     return colours;
 }
+
+// No row lights up under the pointer: moving in the open list changes nothing until a pick. Qt's
+// Windows styles paint the row under the pointer of an item view; Fusion does not.
+class UnlitRows final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem unlit(option);
+        unlit.state &= ~QStyle::State_MouseOver;
+        QStyledItemDelegate::paint(painter, unlit, index);
+    }
+};
 
 } // namespace
 
@@ -60,6 +75,7 @@ NumberList::NumberList(const ControlDefinition& definition, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setUniformItemSizes(true);
     setPalette(definedPalette(definition));
+    setItemDelegate(new UnlitRows(this));
 
     QStringList numbers;
     numbers.reserve(definition.listItemCount);
@@ -217,16 +233,30 @@ void NumberList::wheelEvent(QWheelEvent* event)
         QListWidget::wheelEvent(event);
 }
 
+// Only the left button presses, selects and picks; another leaves the selection and the scrolling
+// as they were (Qt's list would select the row under any button).
 void NumberList::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        m_rowBefore = selectedItems().isEmpty() ? -1 : row(selectedItems().front());
-        m_currentBefore = currentRow();
-        m_scrollBefore = verticalScrollBar()->value();
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
     }
+    m_pressed = true;
+    m_rowBefore = selectedItems().isEmpty() ? -1 : row(selectedItems().front());
+    m_currentBefore = currentRow();
+    m_scrollBefore = verticalScrollBar()->value();
     OwnChange own(*this);
     QListWidget::mousePressEvent(event);
+}
+
+void NumberList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    OwnChange own(*this);
+    QListWidget::mouseDoubleClickEvent(event);
 }
 
 void NumberList::mouseMoveEvent(QMouseEvent* event)
@@ -239,11 +269,15 @@ void NumberList::mouseMoveEvent(QMouseEvent* event)
 // picks nothing and puts back the selection and the scrolling a drag may have changed.
 void NumberList::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     {
         OwnChange own(*this);
         QListWidget::mouseReleaseEvent(event);
     }
-    if (event->button() != Qt::LeftButton || !m_pressed)
+    if (!m_pressed)
         return;
     m_pressed = false;
     const QPoint at = event->position().toPoint();

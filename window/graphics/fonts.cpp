@@ -1,5 +1,6 @@
 #include "window/graphics/fonts.h"
 
+#include <QDir>
 #include <QFontDatabase>
 
 #include <cmath>
@@ -8,18 +9,25 @@ namespace zarvona {
 
 QStringList familiesFor(std::string_view face, bool arabicText)
 {
-#ifdef Q_OS_WIN
-    (void)arabicText;
-    if (face == "MS Sans Serif")
-        return {QStringLiteral("MS Shell Dlg 2")};
-    return {QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
-#else
     if (face == "Simplified Arabic")
         return {QStringLiteral("Amiri")};
     if (face == "Tahoma" && arabicText) // Noto Sans supplies the brackets and signs it lacks
         return {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans")};
     return {QStringLiteral("Noto Sans")}; // digits alone, and the number list
-#endif
+}
+
+int registerFacesIn(const QString& folder)
+{
+    const QDir faces(folder);
+    if (!faces.exists())
+        return 0;
+    int registered = 0;
+    const QStringList files =
+        faces.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files);
+    for (const QString& file : files)
+        if (QFontDatabase::addApplicationFont(faces.filePath(file)) >= 0)
+            ++registered;
+    return registered;
 }
 
 int pixelSizeOf(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }

@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#if defined(ZARVONA_X11)
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -16,11 +15,8 @@
 #include <memory>
 #include <thread>
 #include <vector>
-#endif
 
 namespace zarvona {
-
-#if defined(ZARVONA_X11)
 
 namespace {
 
@@ -126,11 +122,5 @@ std::optional<QMargins> askFrameExtents(QWidget& window)
         std::this_thread::sleep_for(Poll);
     }
 }
-
-#else
-
-std::optional<QMargins> askFrameExtents(QWidget&) { return std::nullopt; }
-
-#endif
 
 } // namespace zarvona
