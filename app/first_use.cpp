@@ -3,6 +3,7 @@
 #include "riddles/riddle_catalogue.h"
 #include "sound/cue_player.h"
 #include "ui/conversions.h"
+#include "ui/riddle_count.h"
 #include "ui/runtime_error.h"
 #include "window/form/qt_form.h"
 
@@ -15,11 +16,13 @@ namespace zarvona {
 
 namespace {
 
-// The riddle k steps on from the given one, the numbers wrapping from the last to 1 and back.
-const RiddleEntry& stepped(const RiddleEntry& from, int k)
+// The riddle a step of Next (+1) or Back (-1) leads to from the given one, wrapping as a click
+// does.
+const RiddleEntry& stepped(const RiddleEntry& from, int direction)
 {
-    return RiddleCatalogue[static_cast<std::size_t>((from.number - 1 + k + RiddleCount) %
-                                                    RiddleCount)];
+    const Wrap wrap = wrapOf(direction);
+    const int number = from.number == wrap.at ? wrap.to : from.number + direction;
+    return RiddleCatalogue[static_cast<std::size_t>(number - 1)];
 }
 
 // Watches the window for its first paint, then removes itself. The preparation is queued behind

@@ -18,24 +18,25 @@ constexpr std::string_view ClickCue = "click.wav";
 // The riddle after the last is the first, and the one before the first is the last.
 static_assert(RiddleCount >= 2, "a book of one riddle has nowhere to move");
 
-// Next and Back differ only in the direction of the step and where the counter wraps.
-void step(Form& form, double wrapsAt, std::int16_t wrapsTo, double delta)
+// Next and Back differ only in the direction of the step (and so where the counter wraps).
+void step(Form& form, int direction)
 {
     form.playCue(ClickCue);
     form.setVisible(Control::Label2, false);
     const double n = textToNumber(form.caption(Control::Label5));
-    if (n == wrapsAt)
-        form.setCaption(Control::Label5, integerToText(wrapsTo));
+    const Wrap wrap = wrapOf(direction);
+    if (n == wrap.at)
+        form.setCaption(Control::Label5, integerToText(static_cast<std::int16_t>(wrap.to)));
     else
-        form.setCaption(Control::Label5, numberToText(n + delta));
+        form.setCaption(Control::Label5, numberToText(n + direction));
     ShowRiddle(form);
 }
 
 } // namespace
 
-void Next1_Click(Form& form) { step(form, RiddleCount, 1, +1); }
+void Next1_Click(Form& form) { step(form, +1); }
 
-void Back_Click(Form& form) { step(form, 1, RiddleCount, -1); }
+void Back_Click(Form& form) { step(form, -1); }
 
 void List1_Click(Form& form)
 {

@@ -60,8 +60,9 @@ class Form {
     // Moves the window's outer top-left corner; an omitted Top keeps the current one.
     virtual void move(float left, std::optional<std::int32_t> top) = 0;
 
-    // Starts the named sound file playing from the current directory and returns at once.
-    // It never fails: a missing file or a silent machine is the sound layer's business.
+    // Starts the named sound file playing and returns at once. The sound layer finds the file
+    // (the current directory first, then the cues installed with the program) and never fails:
+    // a missing file or a silent machine is its business.
     virtual void playCue(std::string_view fileName) = 0;
 
     // Shows a modal message box titled with the application's title; returns the button.

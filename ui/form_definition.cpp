@@ -3,7 +3,8 @@
 #include "ui/riddle_count.h"
 
 #include <algorithm>
-#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 
 namespace zarvona {
 
@@ -157,13 +158,28 @@ constexpr FormDefinition Form1{
 
 } // namespace
 
+// The table lists the controls in the order of the Control enumeration, which is their stacking
+// order: each control's definition is found by its number.
+constexpr bool inEnumerationOrder()
+{
+    for (std::size_t i = 0; i < Controls.size(); ++i)
+        if (Controls[i].control != static_cast<Control>(i + 1))
+            return false;
+    return Controls.size() == ControlCount - 1;
+}
+static_assert(inEnumerationOrder(),
+              "every control but the window, once each, in the order of Control");
+
 const ControlDefinition& FormDefinition::operator[](Control control) const
 {
-    for (const ControlDefinition& definition : controls)
-        if (definition.control == control)
-            return definition;
-    assert(false && "Form1 has no definition of its own in the control table");
-    return controls.front();
+    const auto index = static_cast<std::size_t>(control);
+    if (index == 0 || index > controls.size()) {
+        // The window has no row of its own: asking for it is a fault of the program's, never a
+        // wrong answer.
+        std::fputs("zarvona: the window definition was asked for Form1's control row\n", stderr);
+        std::abort();
+    }
+    return controls[index - 1];
 }
 
 std::vector<Control> FormDefinition::inOrder(int ControlDefinition::*position) const

@@ -88,12 +88,14 @@ struct FormDefinition {
     Colour backColor = 0;
     int openingLeft = 0;
     int openingTop = 0;
+    // Every control but the window, in the order of the Control enumeration (the stacking order).
     std::span<const ControlDefinition> controls;
     // What a reader hears once a click is done (Heard): the riddle as these texts, joined by
     // ". " (the number, then the question), and the answer as this one.
     std::array<Control, 2> riddleHeard{};
     Control answerHeard = Control::Form1;
 
+    // A control's row, found by its number. The window has none: asking for it stops the program.
     const ControlDefinition& operator[](Control control) const;
 
     // The controls that have a place in the order, in that order.

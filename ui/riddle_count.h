@@ -7,4 +7,13 @@ namespace zarvona {
 
 inline constexpr int RiddleCount = 100;
 
+// Where a step wraps: Next (+1) from the last riddle goes to 1, Back (-1) from 1 to the last.
+struct Wrap {
+    int at, to;
+};
+constexpr Wrap wrapOf(int direction)
+{
+    return direction > 0 ? Wrap{RiddleCount, 1} : Wrap{1, RiddleCount};
+}
+
 } // namespace zarvona

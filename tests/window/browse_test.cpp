@@ -1,7 +1,5 @@
 #include "window_fixture.h"
 
-#include <QScrollBar>
-
 #include "riddles/riddle_catalogue.h"
 #include "shell/about.h"
 #include "shell/event_table.h"
@@ -20,6 +18,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -186,6 +185,14 @@ TEST_F(BrowseTest, TheRealAboutBoxReadsRightToLeftAndClosesWithItsOneButton)
         EXPECT_EQ(box->buttons().size(), 1);
         if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
             EXPECT_TRUE(label->alignment() & Qt::AlignRight);
+            // Its text labels the button, as one line, so that a braille display shows it.
+            QAccessibleInterface* button =
+                QAccessible::queryAccessibleInterface(box->buttons().front());
+            const auto labels = button->relations(QAccessible::Label);
+            ASSERT_EQ(labels.size(), 1);
+            EXPECT_EQ(QString(labels.front().first->text(QAccessible::Name)).remove(QChar(0x200F)),
+                      QStringLiteral("إعداد وتصميم Koravel koravel@example.org 1422 - 2001"));
+            EXPECT_EQ(button->text(QAccessible::Name), box->buttons().front()->text());
         } else {
             ADD_FAILURE() << "the box has no text label";
         }

@@ -174,16 +174,25 @@ TEST_F(LayoutTest, TheLongestQuestionWrapsInsideItsRectangle)
     form->setCaption(Control::Label1, RiddleCatalogue[96].question);
     const QImage image = grab();
     const QRect question = rectOf(Control::Label1);
-    // Set close enough that its lines' marks meet, so the lines are counted, not the ink bands.
     auto* label = dynamic_cast<TextLabel*>(form->controlWidget(Control::Label1));
     ASSERT_NE(label, nullptr);
     EXPECT_GE(label->textLayout().lineCount(), 4);
-    EXPECT_GE(inkBands(image, question), 1);
-    // Nothing spills past the label's sides into the band's margins.
+    // Nothing spills past either side of the label into the band's margins.
     const QColor ink = toQColor(form1Definition()[Control::Label1].foreColor);
-    EXPECT_EQ(
-        countColour(image, QRect(0, question.top(), question.left(), question.height()), ink, 60),
-        0);
+    const QRect left(0, question.top(), question.left(), question.height());
+    const QRect right(question.right() + 1, question.top(), image.width() - question.right() - 1,
+                      question.height());
+    EXPECT_EQ(countColour(image, left, ink, 60), 0);
+    EXPECT_EQ(countColour(image, right, ink, 60), 0);
+    // And the lines are set one below the other, not over each other: the ink reaches down at
+    // least four lines' advance from the top.
+    int lowest = -1;
+    for (int y = question.top(); y <= question.bottom(); ++y)
+        if (countColour(image, QRect(question.left(), y, question.width(), 1), ink, 60) > 0)
+            lowest = y;
+    const FontSpec& face = form1Definition()[Control::Label1].font;
+    EXPECT_GE(lowest - question.top(), 3 * pixelSizeOf(face.points) * face.lineHeight)
+        << "the lowest ink lies " << lowest - question.top() << " px below the top";
 }
 
 TEST_F(LayoutTest, TheNumberListShowsFiveRowsRightToLeft)

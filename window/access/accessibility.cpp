@@ -4,9 +4,12 @@
 #include "window/controls/number_list.h"
 #include "window/controls/text_label.h"
 
+#include <QAbstractButton>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QWindow>
 #include <private/qhighdpiscaling_p.h>
@@ -213,7 +216,9 @@ class AccessibleWindow final : public QAccessibleWidget {
 
   private:
     // The list is made on first use, and is there only while it shows: hidden, it has nothing
-    // to say. What speaks for the window comes last.
+    // to say. Work-around for Qt 6.4 with Orca 43: Qt's list items report themselves focused and
+    // selected while the list is hidden, and Orca would speak them. It can go once Qt's items
+    // report no state of a hidden list. What speaks for the window comes last.
     QList<QObject*> children() const
     {
         QList<QObject*> exposed;
@@ -319,6 +324,44 @@ class AccessibleButton final : public QAccessibleWidget {
     ControlWidget* button() const { return static_cast<ControlWidget*>(widget()); }
 };
 
+// A message box's buttons, labelled by its text. Work-around for Orca 43 (still so in 46): its
+// braille shows a box by its title alone and then the focused button, so the box's text, which
+// speech reads as the box's, never reaches the display. Labelled by it, the button the box opens
+// on shows it, and the reader hears the same words in the same order (the box's title, its text,
+// the button), the text now with the button. It can go once Orca brailles an alert's text.
+class AccessibleBoxButton final : public QAccessibleWidget {
+  public:
+    explicit AccessibleBoxButton(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QString(button()->text()).remove(QLatin1Char('&')); // no mnemonic is read
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            button()->animateClick();
+    }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        auto* text = button()->window()->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if ((match & QAccessible::Label) && text != nullptr && text->buddy() == button())
+            related.append({QAccessible::queryAccessibleInterface(text), QAccessible::Label});
+        return related;
+    }
+
+  private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     Q_UNUSED(className);
@@ -332,6 +375,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button != nullptr && qobject_cast<QMessageBox*>(button->window()) != nullptr)
+        return new AccessibleBoxButton(button);
     if (widget->isWindow() && widget->objectName() == nameOf(Control::Form1))
         return new AccessibleWindow(widget);
     if (auto* label = dynamic_cast<TextLabel*>(widget))

@@ -101,8 +101,10 @@ void ToolTips::show(QWidget& widget, QPoint globalPosition)
     if (!m_tip->isVisible()) {
         qApp->installEventFilter(this);
         m_tip->show();
-        // Qt 6.4 on X11 leaves the input shape of a window it has just made whole, flag or not;
-        // a change of the flag on the window that exists empties it.
+        // Work-around for Qt 6.4 on X11: it leaves the input shape of a window it has just made
+        // whole, flag or not; a change of the flag on the window that exists empties it. It can
+        // go once the tooltip, shown, lets a click through without it (xwininfo -shape counts no
+        // input rectangle on it).
         QWindow* tip = m_tip->windowHandle();
         tip->setFlag(Qt::WindowTransparentForInput, false);
         tip->setFlag(Qt::WindowTransparentForInput, true);

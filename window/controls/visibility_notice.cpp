@@ -20,9 +20,10 @@ void noteVisibility(QWidget* widget, bool appears)
         QAccessible::updateAccessibility(&added);
     }
 #ifdef ZARVONA_ATSPI_STATES
-    // Qt tells the bus only that the widget is showing, or no longer; Orca reads "visible" as
-    // well, and would keep what it read before. Told on Qt's own connection to the bus, so that
-    // it comes from the object Qt speaks for.
+    // Work-around for Qt 6.4 with Orca 43: Qt tells the bus only that the widget is showing, or
+    // no longer; Orca reads "visible" as well, and would keep what it read before. Told on Qt's
+    // own connection to the bus, so that it comes from the object Qt speaks for. It can go once
+    // Qt sends "visible" itself (it does from 6.5 on) on every platform the program is built for.
     QDBusConnection bus(QStringLiteral("a11y"));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     if (!bus.isConnected() || iface == nullptr)

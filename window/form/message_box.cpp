@@ -70,6 +70,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& titl
         // Absolute, so that "right" means the right edge under either reading order.
         label->setAlignment((style & MsgBoxRightAligned) ? Qt::AlignRight | Qt::AlignAbsolute
                                                          : Qt::AlignLeft | Qt::AlignAbsolute);
+        // The text labels the button the box opens on (accessibility.cpp says why), as one line:
+        // a braille display shows a line break as nothing.
+        label->setBuddy(ok);
+        label->setAccessibleName(label->text().split(QLatin1Char('\n')).join(QLatin1Char(' ')));
     }
     return box;
 }

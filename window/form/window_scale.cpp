@@ -4,6 +4,10 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+// Work-around for Qt 6.4 (still so in 6.8): Qt has no public call to draw one window at a ratio
+// of its own, so the scale sets the factor of the window's screen through Qt's private scaling
+// interface, which ties the package to the exact Qt release. It can go once Qt offers a public
+// per-window scale.
 #include <private/qhighdpiscaling_p.h>
 #include <qpa/qplatformwindow.h>
 

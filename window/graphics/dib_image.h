@@ -1,8 +1,9 @@
 // Decodes the device-independent bitmaps the program carries, straight into QImages: the
 // 8-bit run-length-encoded pictures of the reveal button (a .bmp file) and the 4-bit icon with
-// its transparency mask (a .ico file). Qt's own image reader would load every image plug-in at
-// start-up to find out what it already knows; this reads just these two forms and rejects
-// anything else with a null image.
+// its transparency mask (a .ico file, which only an image plug-in of Qt's reads). Qt's BMP
+// reader is built in, but asking QImageReader for any file first looks through the list of every
+// image plug-in, which start-up is spared; this reads just these two forms and rejects anything
+// else with a null image.
 #pragma once
 
 #include <QByteArray>
