@@ -4,7 +4,8 @@
 // the answer; a click where the reveal picture lies shows the answer; pointing where the list's
 // opener lies shows a list of the numbers 1 to 100 in the book's pop-up place, and a click on
 // one of them sets the counter to it and hides the list and the answer. The labels hold the
-// texts the book shows, in its faces and sizes: the number, and the riddle's answer.
+// texts the book shows, in its faces and sizes: the number, the riddle's question, which changes
+// with every move as the book's does, and its answer.
 #include "riddles/riddle_catalogue.h"
 #include "ui/form_definition.h"
 #include "window/graphics/fonts.h"
@@ -40,8 +41,8 @@ QLabel* labelAt(Control control, QWidget* parent)
 class FloorWindow final : public QWidget {
   public:
     FloorWindow()
-        : m_counter(labelAt(Control::Label5, this)), m_answer(labelAt(Control::Label2, this)),
-          m_list(new QListWidget(this))
+        : m_question(labelAt(Control::Label1, this)), m_counter(labelAt(Control::Label5, this)),
+          m_answer(labelAt(Control::Label2, this)), m_list(new QListWidget(this))
     {
         setWindowTitle(QStringLiteral("Zarvona"));
         setFixedSize(475, 305);
@@ -100,11 +101,14 @@ class FloorWindow final : public QWidget {
     {
         m_number = number;
         m_counter->setText(QString::number(number));
+        m_question->setText(
+            QString::fromStdU16String(std::u16string(zarvona::findRiddle(number)->question)));
         m_answer->hide();
         m_answer->setText(
             QString::fromStdU16String(std::u16string(zarvona::findRiddle(number)->answer)));
     }
 
+    QLabel* m_question;
     QLabel* m_counter;
     QLabel* m_answer;
     QListWidget* m_list;

@@ -10,8 +10,8 @@ namespace {
 
 TEST(About, TextIsThreeLinesJoinedByCarriageReturnsAlone)
 {
+    // Its words are checked where the real box shows them (browse_test.cpp).
     const std::u16string text = AboutText();
-    EXPECT_EQ(text, u"إعداد وتصميم Koravel\rkoravel@example.org\r1422 - 2001");
     EXPECT_EQ(std::count(text.begin(), text.end(), u'\r'), 2);
     EXPECT_EQ(text.find(u'\n'), std::u16string::npos);
     EXPECT_NE(text.back(), u'\r');

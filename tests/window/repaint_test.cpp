@@ -101,45 +101,5 @@ TEST_F(RepaintTest, AMoveRepaintsTheChangedTextsNotTheBand)
     }
 }
 
-// The band, painted whole or in parts, has exactly the pixels of a direct fill with Qt's
-// cross-hatch brush, whose lines run on from the window's corner; and painting it again, once
-// its hatch is made, gives the same pixels.
-TEST_F(RepaintTest, TheBandIsTheCrossHatchBrushPixelForPixelAtTheScreensRatio)
-{
-    QWidget* band = form->controlWidget(Control::Shape2);
-    const qreal ratio = band->devicePixelRatioF();
-    const QSize pixels = (QSizeF(band->size()) * ratio).toSize();
-    const QColor colour = toQColor(form1Definition()[Control::Shape2].foreColor);
-    const QBrush hatch(colour, Qt::DiagCrossPattern);
-    const auto blank = [&] {
-        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        return image;
-    };
-    const QRect parts[] = {
-        band->rect(),                                   // the whole band
-        QRect(3, 5, 31, 17),                            // an odd place, off the hatch's period
-        QRect(0, band->height() - 1, band->width(), 1), // the last row
-        QRect(band->width() - 7, 0, 7, band->height()), // the last columns, top to bottom
-    };
-    for (const QRect& part : parts) {
-        for (int time = 0; time < 2; ++time) {
-            QImage expected = blank();
-            {
-                QPainter painter(&expected);
-                painter.setClipRect(part);
-                painter.setBrushOrigin(-band->pos());
-                painter.fillRect(band->rect(), hatch);
-            }
-            QImage painted = blank();
-            band->render(&painted, part.topLeft(), QRegion(part), QWidget::RenderFlags());
-            EXPECT_TRUE(painted == expected)
-                << part.x() << "," << part.y() << " " << part.width() << "x" << part.height()
-                << (time ? ", painted again" : "");
-        }
-    }
-}
-
 } // namespace
 } // namespace zarvona

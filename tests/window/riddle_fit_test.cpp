@@ -2,11 +2,13 @@
 // window really uses: each line of each question and answer, drawn on its own without the
 // label's clipping, puts all its ink inside the label's rectangle, clear of the bottom edge, of
 // every control stacked in front of the label and of the ink of the lines above and below it;
-// every line is centred on the same axis; no paragraph ends in a lone word that the line above
-// could have kept company; and the phrases that belong together stay on one line.
+// every line is centred on the same axis and set at one spacing; no paragraph ends in a lone word
+// that the line above could have kept company; no line ends where a reader would not pause; and
+// the phrases that belong together stay on one line.
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
+#include "window/controls/line_break_rules.h"
 #include "window/controls/line_breaks.h"
 #include "window/controls/text_label.h"
 
@@ -14,6 +16,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <map>
@@ -22,10 +25,8 @@
 namespace zarvona {
 namespace {
 
-constexpr int BottomMargin = 2; // pixels between the last line's ink and the bottom edge
-constexpr int Clearance = 3;    // pixels between any ink and a control in front of the label
-
-constexpr int LineGap = 2; // blank pixels between the ink of two lines in any column
+// What the setting keeps free (text_label.h): BottomMargin, CoverClearance and LineGap.
+constexpr int Clearance = CoverClearance;
 
 // Where one line leaves ink, in the label's coordinates: the line drawn alone onto a transparent
 // canvas larger than the label on every side, so that nothing the label would clip is lost. The
@@ -109,8 +110,38 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
             };
             LineInk above;
             qreal axis = 0;
+            qreal spacing = -1;
             for (int i = 0; i < layout.lineCount(); ++i) {
                 const QTextLine line = layout.lineAt(i);
+                // One spacing through the text.
+                if (i > 0) {
+                    const QTextLine before = layout.lineAt(i - 1);
+                    const qreal step = line.y() + line.ascent() - before.y() - before.ascent();
+                    if (spacing < 0)
+                        spacing = step;
+                    else if (std::abs(step - spacing) > 1)
+                        fault(i, "spaced " + std::to_string(step) +
+                                     " pixels from the line above, "
+                                     "the lines before it " +
+                                     std::to_string(spacing));
+                }
+                // Where the line ends, a reader pauses: not before a word its last word leans
+                // on, not between two words read as one.
+                if (i + 1 < layout.lineCount()) {
+                    const qsizetype end = line.textStart() + line.textLength();
+                    const QStringList before = shown.left(end).split(
+                        QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+                    const QStringList after = shown.mid(end).split(
+                        QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+                    const bool hard = end > 0 && end <= shown.size() && shown[end - 1] == u'\n';
+                    if (!hard && !before.isEmpty() && !after.isEmpty()) {
+                        const QString& last = before.back();
+                        if (leansOnTheNext(last) || isNumber(last) ||
+                            readTogether(last, after.front()))
+                            fault(i, "ends on «" + last.toStdString() + "» before «" +
+                                         after.front().toStdString() + "»");
+                    }
+                }
                 const LineInk ink = inkOf(line, label->font(), area.size());
                 const QRect onWindow = ink.box.translated(area.topLeft());
                 if (ink.box.isEmpty())

@@ -1,11 +1,14 @@
-// The reveal button's pictures are as sharp as the text beside them: at two device pixels to a
-// pixel it paints the pictures drawn at double resolution, pixel for pixel. CTest runs this
-// file's tests a second time with QT_SCALE_FACTOR=2; each run checks the ratio it runs at.
+// What must be exact at every ratio of device pixels to pixels: the reveal button paints the
+// pictures drawn for the ratio (at two, those drawn at double resolution), pixel for pixel, and
+// the band is Qt's cross-hatch brush, pixel for pixel. These tests are their own program
+// (ratio_tests), which CTest runs twice: at the screen's ratio, and with QT_SCALE_FACTOR=2 under
+// the label ratio2; each run checks the ratio it runs at.
 #include "window_fixture.h"
 
 #include "window/graphics/dib_image.h"
 
 #include <QFile>
+#include <QPainter>
 
 namespace zarvona {
 namespace {
@@ -38,6 +41,46 @@ TEST_F(WindowTest, TheRevealButtonPaintsThePictureDrawnForTheScreensRatio)
             for (int x = 0; x < shown.width(); ++x)
                 differing += shown.pixel(x, y) != expected.pixel(x, y);
         EXPECT_EQ(differing, 0) << c.picture << " at ratio " << ratio;
+    }
+}
+
+// The band, painted whole or in parts, has exactly the pixels of a direct fill with Qt's
+// cross-hatch brush, whose lines run on from the window's corner; and painting it again, once
+// its hatch is made, gives the same pixels.
+TEST_F(WindowTest, TheBandIsTheCrossHatchBrushPixelForPixelAtTheScreensRatio)
+{
+    QWidget* band = form->controlWidget(Control::Shape2);
+    const qreal ratio = band->devicePixelRatioF();
+    const QSize pixels = (QSizeF(band->size()) * ratio).toSize();
+    const QColor colour = toQColor(form1Definition()[Control::Shape2].foreColor);
+    const QBrush hatch(colour, Qt::DiagCrossPattern);
+    const auto blank = [&] {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        return image;
+    };
+    const QRect parts[] = {
+        band->rect(),                                   // the whole band
+        QRect(3, 5, 31, 17),                            // an odd place, off the hatch's period
+        QRect(0, band->height() - 1, band->width(), 1), // the last row
+        QRect(band->width() - 7, 0, 7, band->height()), // the last columns, top to bottom
+    };
+    for (const QRect& part : parts) {
+        for (int time = 0; time < 2; ++time) {
+            QImage expected = blank();
+            {
+                QPainter painter(&expected);
+                painter.setClipRect(part);
+                painter.setBrushOrigin(-band->pos());
+                painter.fillRect(band->rect(), hatch);
+            }
+            QImage painted = blank();
+            band->render(&painted, part.topLeft(), QRegion(part), QWidget::RenderFlags());
+            EXPECT_TRUE(painted == expected)
+                << part.x() << "," << part.y() << " " << part.width() << "x" << part.height()
+                << (time ? ", painted again" : "");
+        }
     }
 }
 

@@ -180,6 +180,8 @@ QRect screenRect(const QRect& rect, const QWidget& widget)
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (const QWindow* window = widget.window()->windowHandle())
         return QHighDpi::toNativePixels(rect, window);
+#else
+    Q_UNUSED(widget); // UI Automation is told the screen's pixels by Qt itself
 #endif
     return rect;
 }

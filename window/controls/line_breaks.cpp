@@ -1,5 +1,7 @@
 #include "window/controls/line_breaks.h"
 
+#include "window/controls/line_break_rules.h"
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -102,6 +104,7 @@ void addParagraph(const QString& text, int from, int to, std::vector<Piece>& pie
             joined[w] = w != static_cast<int>(d);
         verseOf[d] = first;
     }
+    const std::size_t firstPiece = pieces.size();
     std::vector<int> pieceOf(words.size());
     for (std::size_t w = 0; w < words.size(); ++w) {
         pieceOf[w] = static_cast<int>(pieces.size());
@@ -116,6 +119,44 @@ void addParagraph(const QString& text, int from, int to, std::vector<Piece>& pie
             pieces.back().verseStart = pieceOf[verseOf[w]];
     }
     pieces.back().paragraphEnd = true;
+
+    // Where a reader would and would not pause, from the last word of each piece and the first of
+    // the next.
+    const auto wordOf = [&](std::size_t w) {
+        return QStringView(text).mid(words[w].start, words[w].end - words[w].start);
+    };
+    std::vector<std::size_t> lastWord(pieces.size() - firstPiece, 0);
+    for (std::size_t w = 0; w < words.size(); ++w)
+        lastWord[static_cast<std::size_t>(pieceOf[w]) - firstPiece] = w;
+    for (std::size_t k = firstPiece; k < pieces.size(); ++k) {
+        const std::size_t w = lastWord[k - firstPiece];
+        const QStringView word = wordOf(w);
+        Piece& piece = pieces[k];
+        piece.pause = endsAClause(word);
+        if (w + 1 >= words.size())
+            continue;
+        const QStringView next = wordOf(w + 1);
+        // A label and a value of one word: "والثاني: برتقال،".
+        const bool labelled = word.endsWith(u':') && w + 2 <= words.size() &&
+                              (w + 2 == words.size() || endsAClause(next));
+        piece.keepsNext =
+            leansOnTheNext(word) || isNumber(word) || readTogether(word, next) || labelled;
+    }
+    // A saying in brackets: its pieces, from the one that opens it to the one that closes it.
+    int open = -1;
+    for (std::size_t k = firstPiece; k < pieces.size(); ++k) {
+        const QStringView piece =
+            QStringView(text).mid(pieces[k].start, pieces[k].end - pieces[k].start);
+        if (open < 0 && piece.contains(u'(') && !piece.mid(piece.indexOf(u'(')).contains(u')'))
+            open = static_cast<int>(k);
+        else if (open >= 0 && piece.contains(u')')) {
+            for (int j = open; j < static_cast<int>(k); ++j) {
+                pieces[j].bracketStart = open;
+                pieces[j].bracketEnd = static_cast<int>(k);
+            }
+            open = -1;
+        }
+    }
 }
 
 } // namespace
@@ -141,14 +182,16 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
     // Lines past this index are all alike: below any label of the window.
     constexpr int Deepest = 10;
     struct Cost {
-        int over = std::numeric_limits<int>::max(), lines = 0, widows = 0;
+        int over = std::numeric_limits<int>::max(), lines = 0, avoided = 0, widows = 0;
         double uneven = 0;
         bool operator<(const Cost& o) const
         {
-            return std::tie(over, lines, widows, uneven) <
-                   std::tie(o.over, o.lines, o.widows, o.uneven);
+            return std::tie(over, lines, avoided, widows, uneven) <
+                   std::tie(o.over, o.lines, o.avoided, o.widows, o.uneven);
         }
     };
+    // A line that ends at a pause counts as this much of its room more even.
+    constexpr double PauseBonus = 0.3;
     const int n = static_cast<int>(pieces.size());
     // best[k][i]: the lines from piece k on, the first of them the line of index i.
     std::vector<std::array<Cost, Deepest + 1>> best(n + 1);
@@ -157,7 +200,7 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
     for (int i = 0; i <= Deepest; ++i)
         rooms[i] = room(i);
     for (Cost& c : best[n])
-        c = Cost{0, 0, 0, 0};
+        c = Cost{0, 0, 0, 0, 0};
     for (int k = n - 1; k >= 0; --k) {
         const bool opensParagraph = k == 0 || pieces[k - 1].paragraphEnd;
         for (int i = 0; i <= Deepest; ++i) {
@@ -175,8 +218,16 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
                         break; // a longer line only runs further over
                     const Cost& rest = best[j + 1][std::min(i + 1, Deepest)];
                     const bool widow = p.paragraphEnd && !opensParagraph && j == k && p.oneWord;
-                    const Cost c{over + rest.over, 1 + rest.lines, (widow ? 1 : 0) + rest.widows,
-                                 (over > 0 ? 0 : (r - w) * (r - w)) + rest.uneven};
+                    // Inside a bracketed saying one line could hold, or before what the last
+                    // word leans on.
+                    const bool avoid = !p.paragraphEnd &&
+                                       (p.keepsNext || (p.bracketEnd > j &&
+                                                        width(p.bracketStart, p.bracketEnd) <= r));
+                    const double slack = over > 0 ? 0 : (r - w) * (r - w);
+                    const double pause =
+                        p.pause && !p.paragraphEnd ? (PauseBonus * r) * (PauseBonus * r) : 0;
+                    const Cost c{over + rest.over, 1 + rest.lines, (avoid ? 1 : 0) + rest.avoided,
+                                 (widow ? 1 : 0) + rest.widows, slack - pause + rest.uneven};
                     if (c < chosen) {
                         chosen = c;
                         end[k][i] = j;
@@ -190,7 +241,10 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
             best[k][i] = chosen;
         }
     }
-    Breaks breaks{{}, n > 0 ? best[0][0].over : 0, n > 0 ? best[0][0].widows : 0};
+    Breaks breaks{{},
+                  n > 0 ? best[0][0].over : 0,
+                  n > 0 ? best[0][0].widows : 0,
+                  n > 0 ? best[0][0].avoided : 0};
     for (int k = 0, i = 0; k < n; i = std::min(i + 1, Deepest)) {
         breaks.starts.push_back(k);
         k = end[k][i] + 1;

@@ -1,9 +1,14 @@
 // Where the lines of a text break, chosen the way a typesetter chooses them rather than one line
-// at a time: among the breaks that fit, the set that leaves no single word alone on the last line
-// of a paragraph, and after that the most even lines. Some breaks are never taken: inside the
-// blessing formulas, between a question's closing word and its pronoun, and inside a quoted verse
-// anywhere but at its divider; a verse that breaks at all starts a line of its own. Only the
-// choice lives here; measuring and setting the lines is the label's business.
+// at a time: among the breaks that fit, the set that breaks where a reader pauses, that leaves no
+// single word alone on the last line of a paragraph, and after that the most even lines. Some
+// breaks are never taken: inside the blessing formulas, between a question's closing word and its
+// pronoun, and inside a quoted verse anywhere but at its divider; a verse that breaks at all
+// starts a line of its own. Others are avoided (line_break_rules.cpp holds their tables): a line
+// that ends on a preposition, a conjunction or a particle written as its own word, on a noun that
+// needs the word after it, on a number before what it counts, or between a label and a one-word
+// value; a break inside a short saying in brackets that one line could hold. A break after a
+// clause's punctuation is welcome. Only the choice lives here; measuring and setting the lines is
+// the label's business.
 #pragma once
 
 #include <QString>
@@ -21,6 +26,10 @@ struct Piece {
     bool paragraphEnd = false; // a hard break (or the text's end) follows it
     bool oneWord = true;       // it holds no space
     int verseStart = -1;       // for the divider of a verse, the verse's first piece
+    bool keepsNext = false;    // a line had better not end after it (line_break_rules.h)
+    bool pause = false;        // it ends a clause: a good place for a line to end
+    int bracketStart = -1;     // inside a bracketed saying: the saying's first piece
+    int bracketEnd = -1;       // and its last
 };
 
 // The pieces of a text whose hard breaks are '\n'. Every paragraph has at least one piece (an
@@ -32,11 +41,13 @@ std::vector<Piece> piecesOf(const QString& text);
 // could not avoid. width(first, last)
 // is the width of a line holding those pieces; room(line) the width a line of that index may
 // take. Lines are first kept within their room (the fewest pixels over), then as few as
-// possible, then without a lone last word, then as even as possible.
+// possible, then ending where the rules allow, then without a lone last word, then as even as
+// possible, a line that ends at a pause counting as a little more even.
 struct Breaks {
     std::vector<int> starts;
-    int over = 0;   // pixels, in all, that lines run past their room
-    int widows = 0; // paragraphs that end in a lone word
+    int over = 0;    // pixels, in all, that lines run past their room
+    int widows = 0;  // paragraphs that end in a lone word
+    int avoided = 0; // lines that end where the rules would rather they did not
 };
 Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
                     const std::function<double(int)>& room);

@@ -15,19 +15,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
-#include <tuple>
 
 namespace zarvona {
 
 namespace {
 
-constexpr int BottomMargin = 2;   // pixels kept free between the last line's ink and the bottom
-constexpr int CoverClearance = 3; // pixels kept free between any ink and a control in front
 // Prepared captions kept at most: the next and previous riddles', the one pointed at in the list,
 // and the one shown last.
 constexpr std::size_t MostPrepared = 4;
-constexpr int LineGap = 2;       // blank pixels between the ink of two lines, marks included
 constexpr qreal RoomToSpare = 2; // for ink that reaches a little past a line's advance
 // What Qt adds to a line's width for a tail that reaches past the last letter's advance: less
 // than the narrowest word with its space, so a line this much wider still holds no more words.
@@ -442,45 +437,11 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             const int last = baselines.empty() ? first - pitch : baselines.back();
             return last + pitch * (i + 1 - static_cast<int>(baselines.size()));
         };
-        qreal axis = width() / 2.0;
-        const auto breaksAbout = [&](qreal a) {
-            return chooseBreaks(pieces, widthOf,
-                                [&](int i) { return roomAt(a, baselineOf(i)) - RoomToSpare; });
-        };
-        // How far the lines' lengths stray from their mean: the raggedness of the block.
-        const auto ragged = [&](const Breaks& b) {
-            std::vector<qreal> lengths;
-            for (std::size_t l = 0; l < b.starts.size(); ++l)
-                lengths.push_back(widthOf(b.starts[l], l + 1 < b.starts.size()
-                                                           ? b.starts[l + 1] - 1
-                                                           : static_cast<int>(pieces.size()) - 1));
-            const qreal mean = std::accumulate(lengths.begin(), lengths.end(), 0.0) /
-                               std::max<std::size_t>(1, lengths.size());
-            qreal sum = 0;
-            for (const qreal length : lengths)
-                sum += (length - mean) * (length - mean);
-            return sum;
-        };
-        Breaks breaks = breaksAbout(axis);
-        std::pair<int, int> narrowest{0, width()};
-        for (std::size_t l = 0; l < breaks.starts.size(); ++l) {
-            const auto stretch = stretchAt(baselineOf(static_cast<int>(l)));
-            if (stretch.second - stretch.first < narrowest.second - narrowest.first)
-                narrowest = stretch;
-        }
-        const qreal middle = (narrowest.first + narrowest.second) / 2.0;
-        if (std::abs(middle - axis) >= 1) {
-            const Breaks shifted = breaksAbout(middle);
-            const auto rank = [](const Breaks& b) {
-                return std::tuple(b.over, b.starts.size(), b.widows);
-            };
-            if (rank(shifted) < rank(breaks) ||
-                (rank(shifted) == rank(breaks) && breaks.starts.size() > 2 &&
-                 2 * ragged(shifted) < ragged(breaks))) {
-                breaks = shifted;
-                axis = middle;
-            }
-        }
+        // Every line of the text is centred on the label's own axis; a control in front narrows
+        // the lines beside it on both sides alike.
+        const qreal axis = width() / 2.0;
+        const Breaks breaks = chooseBreaks(
+            pieces, widthOf, [&](int i) { return roomAt(axis, baselineOf(i)) - RoomToSpare; });
         const std::vector<int>& starts = breaks.starts;
         // Each line is first given just the width of the pieces it is to hold, so that Qt's own
         // wrapping breaks where they end and the text is shaped once; where Qt breaks elsewhere
@@ -517,35 +478,39 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
                 break;
             m_layout->endLayout();
         }
-        std::vector<int> placed;
-        gaps.clear();
-        m_bounds = QRect();
-        m_inked = QRegion();
-        Profile above(width(), {}); // the ink of the line above, from its baseline
+        // Each line centred by its letters (Qt may count a break's separator into the line it
+        // centres), then all of them at one spacing: the designed one, or where the marks of two
+        // lines would come closer than LineGap at it, the closest that keeps every pair apart.
+        std::vector<std::vector<QRectF>> boxes(lines.size());
         for (std::size_t l = 0; l < lines.size(); ++l) {
             QTextLine& line = lines[l];
             line.setPosition(QPointF(axis - line.width() / 2, 0));
-            // Qt may count a break's separator into the line it centres; the letters are
-            // centred instead.
             Glyphs glyphs = glyphsOf(line);
             const qreal shift =
                 glyphs.left < glyphs.right ? axis - (glyphs.left + glyphs.right) / 2 : 0;
             for (QRectF& box : glyphs.boxes)
                 box.translate(shift, 0);
-            const std::vector<QRectF>& boxes = glyphs.boxes;
-            int baseline = first;
-            if (l > 0) {
-                const int gap = closestPitch(above, Profile(width(), boxes));
-                gaps.push_back(gap);
-                baseline = placed.back() + std::max(pitch, gap);
-            } else {
-                baseline =
-                    static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(boxes, 0).above)));
-            }
-            line.setPosition(QPointF(axis - line.width() / 2 + shift, baseline - line.ascent()));
+            line.setPosition(QPointF(axis - line.width() / 2 + shift, 0));
+            boxes[l] = std::move(glyphs.boxes);
+        }
+        int closest = 0;
+        for (std::size_t l = 1; l < lines.size(); ++l)
+            closest = std::max(
+                closest, closestPitch(Profile(width(), boxes[l - 1]), Profile(width(), boxes[l])));
+        gaps.assign(lines.empty() ? 0 : lines.size() - 1, closest);
+        const int spacing = std::max(pitch, closest);
+        std::vector<int> placed;
+        m_bounds = QRect();
+        m_inked = QRegion();
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            QTextLine& line = lines[l];
+            const int baseline =
+                l == 0
+                    ? static_cast<int>(std::ceil(std::max(line.ascent(), inkOf(boxes[0], 0).above)))
+                    : placed.back() + spacing;
+            line.setPosition(QPointF(line.position().x(), baseline - line.ascent()));
             placed.push_back(baseline);
-            const Ink ink = inkOf(boxes, baseline);
-            above = Profile(width(), boxes);
+            const Ink ink = inkOf(boxes[l], baseline);
             if (ink.left != ink.right) {
                 const QRect inked(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
                 m_bounds |= inked;

@@ -30,6 +30,12 @@ namespace zarvona {
 struct ControlDefinition;
 struct FormDefinition;
 
+// What the setting keeps free, in pixels: between the last line's ink and the label's bottom
+// edge, between any ink and a control stacked in front, and between the ink of two lines.
+inline constexpr int BottomMargin = 2;
+inline constexpr int CoverClearance = 3;
+inline constexpr int LineGap = 2;
+
 class TextLabel final : public ControlWidget {
   public:
     // covers: the rectangles, in the label's own pixels, of the controls that lie in front of it.

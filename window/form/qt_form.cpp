@@ -13,12 +13,14 @@
 #include "window/graphics/qt_conversions.h"
 #include "window/graphics/qt_picture.h"
 
+#include <QAbstractScrollArea>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -237,6 +239,14 @@ void QtForm::prepareFirstUse()
         if (d.visible || !text)
             continue;
         QWidget* widget = madeSlot(d.control).widget;
+        // Work-around for Qt 6.4's Windows styles: they draw a scroll bar through the window's own
+        // device context, whatever the painter paints on, so rendering the hidden list (even its
+        // rows alone, which set the scroll bar going) would put its scroll bar on the screen.
+        // There the list is made ahead but first painted when it shows. It can go once those
+        // styles draw a scroll bar rendered into an image into the image alone.
+        if (qobject_cast<QAbstractScrollArea*>(widget) != nullptr &&
+            widget->style()->name().startsWith(u"windows", Qt::CaseInsensitive))
+            continue;
         QImage scratch(widget->size(), QImage::Format_ARGB32_Premultiplied);
         widget->render(&scratch);
     }

@@ -1,6 +1,7 @@
 #include "window/form/window_scale.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -107,6 +108,12 @@ void WindowScale::apply(std::size_t step, QPointF deviceCentre)
         platform->propagateSizeHints();
     handle.setGeometry(QHighDpi::fromNativePixels(outer.marginsRemoved(frame), m_screen.data()));
     m_placed = QRectF(outer);
+    // Work-around for Qt 6.4: the window keeps its size in its own pixels, so Qt keeps the buffer
+    // it paints into at the old ratio and draws the larger window into the old one's corner. The
+    // buffer is sized again, now at the new ratio. It can go once Qt resizes a window's buffer
+    // when its screen's ratio changes (it tells windows of a new ratio from 6.6 on).
+    if (QBackingStore* store = m_window.backingStore())
+        store->resize(m_window.size());
     m_window.update();
 }
 

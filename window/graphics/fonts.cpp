@@ -38,6 +38,9 @@ QFont pinnedFont(const QStringList& families, int pixelSize, int weight)
     font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setWeight(static_cast<QFont::Weight>(weight));
+    // Hinted up and down only, as Debian's fontconfig hints by default, so that the faces are
+    // drawn alike where Qt's own font engine draws them (FreeType on Windows).
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     // A single pinned face holds every character it is asked for, so it is asked for alone,
     // sparing a fallback search; if it is missing, the fallbacks must stay, or Arabic would
     // come out as boxes in whatever face stands in.
