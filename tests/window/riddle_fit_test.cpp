@@ -202,6 +202,15 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
                      at = shown.indexOf(phrase, at + 1))
                     if (lineOf(at) != lineOf(at + phrase.size() - 1))
                         fault(lineOf(at), "breaks inside «" + phrase.toStdString() + "»");
+            // A short saying in brackets, which one line holds, stays on one.
+            for (qsizetype open = shown.indexOf(u'('); open >= 0;
+                 open = shown.indexOf(u'(', open + 1)) {
+                const qsizetype close = shown.indexOf(u')', open);
+                if (close > open && close - open < 30 &&
+                    !shown.mid(open, close - open).contains(u'*') && lineOf(open) != lineOf(close))
+                    fault(lineOf(open), "breaks inside the short saying «" +
+                                            shown.mid(open, close - open + 1).toStdString() + "»");
+            }
             // A quoted verse that breaks starts a line and breaks after its divider.
             for (qsizetype open = shown.indexOf(u'('); open >= 0;
                  open = shown.indexOf(u'(', open + 1)) {
@@ -252,6 +261,8 @@ TEST(LineBreaks, KeptPhrasesVersesAndLoneWords)
     } choices[] = {
         {u"أ ب ج د"_qs, {0, 2}},     // not three and a lone one
         {u"أ ب ج د ه و"_qs, {0, 3}}, // the even set
+        {u"أ في ب ج"_qs, {0, 1}},    // no line ends on a preposition, even set or not
+        {u"أ (ب ج) د"_qs, {0, 1}},   // a saying one line holds is not parted
     };
     for (const auto& c : choices) {
         const std::vector<Piece> pieces = piecesOf(c.text);

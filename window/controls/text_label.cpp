@@ -430,7 +430,9 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
         std::ceil(std::max<qreal>(QFontMetricsF(m_layout->font()).ascent(), m.above)));
     std::vector<int> baselines;
     std::vector<int> gaps;
-    for (int round = 0; round < 3; ++round) {
+    // The spacing only grows from one round to the next, so that the rounds settle.
+    int spacingFloor = 0;
+    for (int round = 0; round < 5; ++round) {
         const auto baselineOf = [&](int i) {
             if (i < static_cast<int>(baselines.size()))
                 return baselines[i];
@@ -498,7 +500,8 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             closest = std::max(
                 closest, closestPitch(Profile(width(), boxes[l - 1]), Profile(width(), boxes[l])));
         gaps.assign(lines.empty() ? 0 : lines.size() - 1, closest);
-        const int spacing = std::max(pitch, closest);
+        const int spacing = std::max({pitch, closest, spacingFloor});
+        spacingFloor = spacing;
         std::vector<int> placed;
         m_bounds = QRect();
         m_inked = QRegion();
