@@ -186,8 +186,8 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
         double uneven = 0;
         bool operator<(const Cost& o) const
         {
-            return std::tie(over, lines, avoided, widows, uneven) <
-                   std::tie(o.over, o.lines, o.avoided, o.widows, o.uneven);
+            return std::tie(over, avoided, lines, widows, uneven) <
+                   std::tie(o.over, o.avoided, o.lines, o.widows, o.uneven);
         }
     };
     // A line that ends at a pause counts as this much of its room more even.

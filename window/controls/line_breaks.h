@@ -40,9 +40,9 @@ std::vector<Piece> piecesOf(const QString& text);
 // The index of the first piece of each line, the first line's (0) included, and what the choice
 // could not avoid. width(first, last)
 // is the width of a line holding those pieces; room(line) the width a line of that index may
-// take. Lines are first kept within their room (the fewest pixels over), then as few as
-// possible, then ending where the rules allow, then without a lone last word, then as even as
-// possible, a line that ends at a pause counting as a little more even.
+// take. Lines are first kept within their room (the fewest pixels over), then ending where the
+// rules allow, even at the cost of a line more, then as few as possible, then without a lone last
+// word, then as even as possible, a line that ends at a pause counting as a little more even.
 struct Breaks {
     std::vector<int> starts;
     int over = 0;    // pixels, in all, that lines run past their room
