@@ -130,6 +130,7 @@ constexpr std::array ReadTogether = {
     Pair{u"الطابق", u"الأرضي"},    Pair{u"الطابق", u"العلوي"},   Pair{u"الطابق", u"العاشر"},
     Pair{u"المركز", u"الثاني"},    Pair{u"ساعة", u"واحدة"},      Pair{u"مرة", u"واحدة"},
     Pair{u"كلمة", u"واحدة"},       Pair{u"حرف", u"واحد"},        Pair{u"اليوم", u"الثامن"},
+    Pair{u"اليوم", u"الأخير"},     Pair{u"اليوم", u"التاسع"},    Pair{u"اليوم", u"الثلاثين"},
 };
 
 template <typename List> bool isOneOf(QStringView word, const List& list)
