@@ -10,8 +10,11 @@ namespace zarvona {
 
 namespace {
 
-constexpr FontSpec QuestionFont{"Simplified Arabic", 14.25, 700, 1.4};
-constexpr FontSpec AnswerFont{"Tahoma", 12, 400, 1.25};
+// The questions at about the spacing of the face standing in (1.76 em), so that the marks of
+// two lines keep apart without the spacing growing; the answers closer (the face standing in
+// takes 2.1 em), so that two lines fit beside the controls at the designed size.
+constexpr FontSpec QuestionFont{"Simplified Arabic", 14.25, 700, 1.8};
+constexpr FontSpec AnswerFont{"Tahoma", 12, 400, 1.5};
 constexpr FontSpec CounterFont{"Tahoma", 27.75, 400, 1.25};
 constexpr FontSpec SymbolFont{"Wingdings", 20.25, 400};
 constexpr FontSpec DialogFont{"MS Sans Serif", 8, 400};

@@ -34,8 +34,8 @@ struct FontSpec {
     std::string_view face;
     double points = 0;
     int weight = 400;
-    // From one line's baseline to the next, in ems, as the layout was drawn in this face; zero
-    // where the face's own spacing serves.
+    // From one line's baseline to the next, in ems of this face; zero where the face's own
+    // spacing serves.
     double lineHeight = 0;
 };
 

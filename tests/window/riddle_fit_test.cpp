@@ -8,6 +8,7 @@
 #include "window_fixture.h"
 
 #include "riddles/riddle_catalogue.h"
+#include "ui/form_definition.h"
 #include "window/controls/line_break_rules.h"
 #include "window/controls/line_breaks.h"
 #include "window/controls/text_label.h"
@@ -111,6 +112,8 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
             LineInk above;
             qreal axis = 0;
             qreal spacing = -1;
+            const qreal designed =
+                std::round(form1Definition()[l.label].font.lineHeight * layout.font().pixelSize());
             for (int i = 0; i < layout.lineCount(); ++i) {
                 const QTextLine line = layout.lineAt(i);
                 // One spacing through the text.
@@ -124,6 +127,10 @@ TEST_F(WindowTest, EveryRiddleIsSetWholeClearAndEvenInItsArea)
                                      " pixels from the line above, "
                                      "the lines before it " +
                                      std::to_string(spacing));
+                    // Other breaks are taken before the spacing grows past the face's own.
+                    if (step > designed + 0.5)
+                        fault(i, "spaced " + std::to_string(step) + " pixels, past the " +
+                                     std::to_string(designed) + " of its face");
                 }
                 // Where the line ends, a reader pauses: not before a word its last word leans
                 // on, not between two words read as one.
@@ -259,17 +266,31 @@ TEST(LineBreaks, KeptPhrasesVersesAndLoneWords)
         QString text;
         std::vector<int> starts;
     } choices[] = {
-        {u"أ ب ج د"_qs, {0, 2}},     // not three and a lone one
-        {u"أ ب ج د ه و"_qs, {0, 3}}, // the even set
-        {u"أ في ب ج"_qs, {0, 1}},    // no line ends on a preposition, even set or not
-        {u"أ (ب ج) د"_qs, {0, 1}},   // a saying one line holds is not parted
+        {u"أ ب ج د"_qs, {0, 2}},      // not three and a lone one
+        {u"أ ب ج د ه و"_qs, {0, 3}},  // the even set
+        {u"أ في ب ج"_qs, {0, 1}},     // no line ends on a preposition, even set or not
+        {u"أ (ب ج) د"_qs, {0, 1}},    // a saying one line holds is not parted
+        {u"أ ب واحدة ج"_qs, {0, 1}},  // nor "one" from what there is one of
+        {u"أ ب جيم، د ه"_qs, {0, 3}}, // a pause is where a line would rather end
+        {u"أ ب ج، د ه"_qs, {0, 2}},   // but not a list's lone letter: as even, the first set
     };
-    for (const auto& c : choices) {
-        const std::vector<Piece> pieces = piecesOf(c.text);
-        const auto width = [](int first, int last) { return 12.0 * (last - first + 1) - 2; };
-        EXPECT_EQ(chooseBreaks(pieces, width, [](int) { return 34.0; }).starts, c.starts)
+    const auto width = [](int first, int last) { return 12.0 * (last - first + 1) - 2; };
+    const auto room = [](int) { return 34.0; };
+    for (const auto& c : choices)
+        EXPECT_EQ(chooseBreaks(piecesOf(c.text), width, room).starts, c.starts)
             << c.text.toStdString();
-    }
+    // Where the best set will not do, the others that keep its rules, as even as the leeway
+    // allows: «أ | ب ج د» is 288 less even than «أ ب | ج د»; «أ ب ج | د» ends on a lone word.
+    const std::vector<Piece> four = piecesOf(u"أ ب ج د"_qs);
+    const Breaks best = chooseBreaks(four, width, room);
+    const auto startsOf = [&](double leeway) {
+        std::vector<std::vector<int>> starts;
+        for (const Breaks& b : otherBreaks(four, width, room, best, leeway, 8))
+            starts.push_back(b.starts);
+        return starts;
+    };
+    EXPECT_EQ(startsOf(0.3), (std::vector<std::vector<int>>{{0, 1}}));
+    EXPECT_TRUE(startsOf(0.2).empty());
 }
 
 } // namespace

@@ -122,16 +122,19 @@ struct Pair {
     const char16_t* next;
 };
 constexpr std::array ReadTogether = {
-    Pair{u"القرآن", u"الكريم"},    Pair{u"أخت", u"واحدة"},       Pair{u"الرجل", u"المسلم"},
-    Pair{u"المدينة", u"المنورة"},  Pair{u"سيف", u"الله"},        Pair{u"أمير", u"الشعراء"},
-    Pair{u"الخلفاء", u"الراشدين"}, Pair{u"الخليفة", u"الراشد"},  Pair{u"غزوة", u"بدر"},
-    Pair{u"بدر", u"الكبرى"},       Pair{u"الدولة", u"العباسية"}, Pair{u"مدينة", u"السلام"},
-    Pair{u"علم", u"العروض"},       Pair{u"علم", u"الاجتماع"},    Pair{u"الصلوات", u"الخمس"},
-    Pair{u"الطابق", u"الأرضي"},    Pair{u"الطابق", u"العلوي"},   Pair{u"الطابق", u"العاشر"},
-    Pair{u"المركز", u"الثاني"},    Pair{u"ساعة", u"واحدة"},      Pair{u"مرة", u"واحدة"},
-    Pair{u"كلمة", u"واحدة"},       Pair{u"حرف", u"واحد"},        Pair{u"اليوم", u"الثامن"},
-    Pair{u"اليوم", u"الأخير"},     Pair{u"اليوم", u"التاسع"},    Pair{u"اليوم", u"الثلاثين"},
+    Pair{u"القرآن", u"الكريم"},   Pair{u"الرجل", u"المسلم"},  Pair{u"المدينة", u"المنورة"},
+    Pair{u"سيف", u"الله"},        Pair{u"أمير", u"الشعراء"},  Pair{u"الخلفاء", u"الراشدين"},
+    Pair{u"الخليفة", u"الراشد"},  Pair{u"غزوة", u"بدر"},      Pair{u"بدر", u"الكبرى"},
+    Pair{u"الدولة", u"العباسية"}, Pair{u"مدينة", u"السلام"},  Pair{u"علم", u"العروض"},
+    Pair{u"علم", u"الاجتماع"},    Pair{u"الصلوات", u"الخمس"}, Pair{u"الطابق", u"الأرضي"},
+    Pair{u"الطابق", u"العلوي"},   Pair{u"الطابق", u"العاشر"}, Pair{u"المركز", u"الثاني"},
+    Pair{u"اليوم", u"الثامن"},    Pair{u"الكفة", u"الراجحة"}, Pair{u"فالثقيلة", u"أرجحهما"},
+    Pair{u"به", u"تفاح"},         Pair{u"اليوم", u"الأخير"},  Pair{u"اليوم", u"التاسع"},
+    Pair{u"اليوم", u"الثلاثين"},
 };
+
+// Words that complete whatever word they follow: "one", after what there is one of.
+constexpr std::array CompletingWords = {u"واحد", u"واحدة", u"واحدًا", u"واحدٍ", u"واحدٌ"};
 
 template <typename List> bool isOneOf(QStringView word, const List& list)
 {
@@ -181,6 +184,8 @@ bool readTogether(QStringView word, QStringView next)
     if (endsAClause(word))
         return false;
     const QStringView a = bare(word), b = bare(next);
+    if (isOneOf(b, CompletingWords))
+        return true;
     for (const Pair& pair : ReadTogether)
         if (a == QStringView(pair.word) && b == QStringView(pair.next))
             return true;
@@ -189,6 +194,11 @@ bool readTogether(QStringView word, QStringView next)
 
 bool endsAClause(QStringView word)
 {
+    // A lone letter of a list («أ، ب، هـ») ends no clause; a letter named in brackets may.
+    const QStringView b = bare(word);
+    if (!word.contains(u'(') && !b.isEmpty() && b.front().isLetter() &&
+        (b.size() == 1 || (b.size() == 2 && b[1] == u'ـ')))
+        return false;
     while (!word.isEmpty() && (word.back() == u')' || word.back() == u'('))
         word.chop(1);
     if (word.isEmpty())

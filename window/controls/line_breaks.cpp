@@ -2,6 +2,7 @@
 
 #include "window/controls/line_break_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -176,11 +177,48 @@ std::vector<Piece> piecesOf(const QString& text)
     return pieces;
 }
 
+namespace {
+
+// Lines past this index are all alike: below any label of the window.
+constexpr int Deepest = 10;
+// A line that ends at a pause counts as this much of its room more even.
+constexpr double PauseBonus = 0.3;
+
+// What one line, of pieces [k, j], costs in a room of r pixels.
+struct LineCost {
+    bool mayEnd = false;
+    int over = 0;
+    bool avoid = false, widow = false;
+    double uneven = 0;
+};
+
+LineCost lineCost(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
+                  int k, int j, double r)
+{
+    const Piece& p = pieces[j];
+    LineCost c;
+    // A verse breaks at its divider only on a line of its own.
+    c.mayEnd = p.paragraphEnd || (p.breakAfter && (p.verseStart < 0 || p.verseStart == k));
+    if (!c.mayEnd)
+        return c;
+    const bool opensParagraph = k == 0 || pieces[k - 1].paragraphEnd;
+    const double w = width(k, j);
+    c.over = static_cast<int>(std::ceil(std::max(0.0, w - r)));
+    c.widow = p.paragraphEnd && !opensParagraph && j == k && p.oneWord;
+    // Inside a bracketed saying one line could hold, or before what the last word leans on.
+    c.avoid = !p.paragraphEnd &&
+              (p.keepsNext || (p.bracketEnd > j && width(p.bracketStart, p.bracketEnd) <= r));
+    const double slack = c.over > 0 ? 0 : (r - w) * (r - w);
+    const double pause = p.pause && !p.paragraphEnd ? (PauseBonus * r) * (PauseBonus * r) : 0;
+    c.uneven = slack - pause;
+    return c;
+}
+
+} // namespace
+
 Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
                     const std::function<double(int)>& room)
 {
-    // Lines past this index are all alike: below any label of the window.
-    constexpr int Deepest = 10;
     struct Cost {
         int over = std::numeric_limits<int>::max(), lines = 0, avoided = 0, widows = 0;
         double uneven = 0;
@@ -190,8 +228,6 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
                    std::tie(o.over, o.avoided, o.lines, o.widows, o.uneven);
         }
     };
-    // A line that ends at a pause counts as this much of its room more even.
-    constexpr double PauseBonus = 0.3;
     const int n = static_cast<int>(pieces.size());
     // best[k][i]: the lines from piece k on, the first of them the line of index i.
     std::vector<std::array<Cost, Deepest + 1>> best(n + 1);
@@ -202,54 +238,100 @@ Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double
     for (Cost& c : best[n])
         c = Cost{0, 0, 0, 0, 0};
     for (int k = n - 1; k >= 0; --k) {
-        const bool opensParagraph = k == 0 || pieces[k - 1].paragraphEnd;
         for (int i = 0; i <= Deepest; ++i) {
-            const double r = rooms[i];
             Cost chosen;
             for (int j = k; j < n; ++j) {
-                const Piece& p = pieces[j];
-                // A verse breaks at its divider only on a line of its own.
-                const bool mayEnd =
-                    p.paragraphEnd || (p.breakAfter && (p.verseStart < 0 || p.verseStart == k));
-                if (mayEnd) {
-                    const double w = width(k, j);
-                    const int over = static_cast<int>(std::ceil(std::max(0.0, w - r)));
-                    if (over > 0 && chosen.over != std::numeric_limits<int>::max())
+                const LineCost line = lineCost(pieces, width, k, j, rooms[i]);
+                if (line.mayEnd) {
+                    if (line.over > 0 && chosen.over != std::numeric_limits<int>::max())
                         break; // a longer line only runs further over
                     const Cost& rest = best[j + 1][std::min(i + 1, Deepest)];
-                    const bool widow = p.paragraphEnd && !opensParagraph && j == k && p.oneWord;
-                    // Inside a bracketed saying one line could hold, or before what the last
-                    // word leans on.
-                    const bool avoid = !p.paragraphEnd &&
-                                       (p.keepsNext || (p.bracketEnd > j &&
-                                                        width(p.bracketStart, p.bracketEnd) <= r));
-                    const double slack = over > 0 ? 0 : (r - w) * (r - w);
-                    const double pause =
-                        p.pause && !p.paragraphEnd ? (PauseBonus * r) * (PauseBonus * r) : 0;
-                    const Cost c{over + rest.over, 1 + rest.lines, (avoid ? 1 : 0) + rest.avoided,
-                                 (widow ? 1 : 0) + rest.widows, slack - pause + rest.uneven};
+                    const Cost c{line.over + rest.over, 1 + rest.lines,
+                                 (line.avoid ? 1 : 0) + rest.avoided,
+                                 (line.widow ? 1 : 0) + rest.widows, line.uneven + rest.uneven};
                     if (c < chosen) {
                         chosen = c;
                         end[k][i] = j;
                     }
-                    if (over > 0)
+                    if (line.over > 0)
                         break;
                 }
-                if (p.paragraphEnd)
+                if (pieces[j].paragraphEnd)
                     break;
             }
             best[k][i] = chosen;
         }
     }
-    Breaks breaks{{},
-                  n > 0 ? best[0][0].over : 0,
-                  n > 0 ? best[0][0].widows : 0,
-                  n > 0 ? best[0][0].avoided : 0};
+    Breaks breaks;
+    if (n > 0) {
+        breaks.over = best[0][0].over;
+        breaks.widows = best[0][0].widows;
+        breaks.avoided = best[0][0].avoided;
+        breaks.uneven = best[0][0].uneven;
+    }
     for (int k = 0, i = 0; k < n; i = std::min(i + 1, Deepest)) {
         breaks.starts.push_back(k);
         k = end[k][i] + 1;
     }
     return breaks;
+}
+
+std::vector<Breaks> otherBreaks(const std::vector<Piece>& pieces,
+                                const std::function<double(int, int)>& width,
+                                const std::function<double(int)>& room, const Breaks& chosen,
+                                double leeway, std::size_t most)
+{
+    std::vector<Breaks> found;
+    const int n = static_cast<int>(pieces.size());
+    const int lines = static_cast<int>(chosen.starts.size());
+    if (n == 0 || chosen.over > 0 || lines < 2)
+        return found;
+    std::array<double, Deepest + 1> rooms;
+    for (int i = 0; i <= Deepest; ++i)
+        rooms[i] = room(i);
+    const double limit = chosen.uneven + leeway * rooms[0] * rooms[0];
+    // The sets are few: every line but the last is nearly full, so each ends on one of a handful
+    // of pieces. Those visited are counted all the same, to bound the search.
+    int visits = 0;
+    Breaks partial;
+    const auto search = [&](const auto& self, int k, int i) -> void {
+        if (++visits > 20000)
+            return;
+        if (k == n) {
+            if (partial.starts != chosen.starts)
+                found.push_back(partial);
+            return;
+        }
+        if (i == lines)
+            return;
+        const double r = rooms[std::min(i, Deepest)];
+        for (int j = k; j < n; ++j) {
+            const LineCost line = lineCost(pieces, width, k, j, r);
+            if (line.over > 0)
+                break;
+            if (line.mayEnd && partial.avoided + line.avoid <= chosen.avoided &&
+                partial.widows + line.widow <= chosen.widows &&
+                partial.uneven + line.uneven <=
+                    limit + (lines - i - 1) * PauseBonus * PauseBonus * rooms[0] * rooms[0]) {
+                const Breaks before = partial;
+                partial.starts.push_back(k);
+                partial.avoided += line.avoid;
+                partial.widows += line.widow;
+                partial.uneven += line.uneven;
+                self(self, j + 1, i + 1);
+                partial = before;
+            }
+            if (pieces[j].paragraphEnd)
+                break;
+        }
+    };
+    search(search, 0, 0);
+    std::erase_if(found, [&](const Breaks& b) { return b.uneven > limit; });
+    std::sort(found.begin(), found.end(),
+              [](const Breaks& a, const Breaks& b) { return a.uneven < b.uneven; });
+    if (found.size() > most)
+        found.resize(most);
+    return found;
 }
 
 } // namespace zarvona

@@ -45,11 +45,22 @@ std::vector<Piece> piecesOf(const QString& text);
 // word, then as even as possible, a line that ends at a pause counting as a little more even.
 struct Breaks {
     std::vector<int> starts;
-    int over = 0;    // pixels, in all, that lines run past their room
-    int widows = 0;  // paragraphs that end in a lone word
-    int avoided = 0; // lines that end where the rules would rather they did not
+    int over = 0;      // pixels, in all, that lines run past their room
+    int widows = 0;    // paragraphs that end in a lone word
+    int avoided = 0;   // lines that end where the rules would rather they did not
+    double uneven = 0; // the lines' slack squared, in all, less what their pauses earn
 };
 Breaks chooseBreaks(const std::vector<Piece>& pieces, const std::function<double(int, int)>& width,
                     const std::function<double(int)>& room);
+
+// The other sets of breaks that keep every rule the chosen set keeps (no line past its room, as
+// many lines, none more ending where the rules would rather it did not, no more lone last
+// words) and are nearly as even: their unevenness at most leeway times the first line's room
+// squared beyond the chosen set's. At most most of them, the most even first. The label asks
+// for them where the chosen lines would bring the marks of two lines too close.
+std::vector<Breaks> otherBreaks(const std::vector<Piece>& pieces,
+                                const std::function<double(int, int)>& width,
+                                const std::function<double(int)>& room, const Breaks& chosen,
+                                double leeway, std::size_t most);
 
 } // namespace zarvona

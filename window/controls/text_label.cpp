@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zarvona {
 
@@ -27,6 +28,10 @@ constexpr qreal RoomToSpare = 2; // for ink that reaches a little past a line's 
 // What Qt adds to a line's width for a tail that reaches past the last letter's advance: less
 // than the narrowest word with its space, so a line this much wider still holds no more words.
 constexpr qreal Overhang = 8;
+// How much less even than the best other breaks may be, taken where the best would bring the
+// marks of two lines too close at the designed spacing: half the line's room, squared.
+constexpr qreal Leeway = 0.5 * 0.5;
+constexpr std::size_t MostOtherBreaks = 64;
 
 // The glyphs of a line or part of one: the boxes of those that leave ink, marks included,
 // measured across as placed and up and down from the baseline, and where the letters begin and
@@ -135,6 +140,34 @@ int closestPitch(const Profile& upper, const Profile& lower)
         if (upper.bottom[c] != std::numeric_limits<int>::min() &&
             lower.top[c] != std::numeric_limits<int>::max())
             pitch = std::max(pitch, LineGap + upper.bottom[c] - lower.top[c]);
+    return pitch;
+}
+
+// The closest pitch the ink allows between every two lines of a text that breaks before the
+// given pieces, each line centred on the axis, from where the glyphs of each piece lie when each
+// paragraph is set on one line: words do not join across a space, so a line's glyphs are its
+// pieces' glyphs moved as one.
+int closestPitchOf(const std::vector<int>& starts, const std::vector<Glyphs>& pieces, qreal axis,
+                   int width)
+{
+    int pitch = 0;
+    std::optional<Profile> upper;
+    for (std::size_t l = 0; l < starts.size(); ++l) {
+        const std::size_t end = l + 1 < starts.size() ? starts[l + 1] : pieces.size();
+        Glyphs line;
+        for (std::size_t k = starts[l]; k < end; ++k) {
+            line.boxes.insert(line.boxes.end(), pieces[k].boxes.begin(), pieces[k].boxes.end());
+            line.left = std::min(line.left, pieces[k].left);
+            line.right = std::max(line.right, pieces[k].right);
+        }
+        const qreal shift = line.left < line.right ? axis - (line.left + line.right) / 2 : 0;
+        for (QRectF& box : line.boxes)
+            box.translate(shift, 0);
+        Profile lower(width, line.boxes);
+        if (upper)
+            pitch = std::max(pitch, closestPitch(*upper, lower));
+        upper = std::move(lower);
+    }
     return pitch;
 }
 
@@ -299,14 +332,25 @@ const QTextLayout& TextLabel::textLayout()
     // A text that does not fit at the designed spacing is first set closer where no ink comes
     // near the next line, and only where even that leaves it too tall, in a smaller size, so
     // that no line is cut off and no mark touches another line.
+    // A size whose lines all end where a reader pauses is taken before a larger one whose lines
+    // cannot, if it is at most two pixels smaller.
     QFont face = font();
     const int size = face.pixelSize();
-    for (int px = size; px >= (2 * size + 2) / 3; --px) {
+    int fits = 0; // the largest size that fits, whatever its breaks
+    for (int px = size; px >= (2 * size + 2) / 3 && (fits == 0 || px >= fits - 2); --px) {
         face.setPixelSize(px);
         if (px != size)
             m_layout->setFont(face);
-        if (setLines(px))
-            break;
+        if (setLines(px)) {
+            if (m_avoided == 0)
+                return *m_layout;
+            fits = std::max(fits, px);
+        }
+    }
+    if (fits != 0 && fits != face.pixelSize()) {
+        face.setPixelSize(fits);
+        m_layout->setFont(face);
+        setLines(fits);
     }
     return *m_layout;
 }
@@ -432,7 +476,11 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
     std::vector<int> gaps;
     // The spacing only grows from one round to the next, so that the rounds settle.
     int spacingFloor = 0;
-    for (int round = 0; round < 5; ++round) {
+    // Where the best breaks bring the marks of two lines too close at the designed spacing,
+    // other breaks nearly as good are looked for once, before the spacing grows.
+    std::optional<std::vector<int>> other;
+    bool lookedForOthers = false;
+    for (int round = 0; round < 6; ++round) {
         const auto baselineOf = [&](int i) {
             if (i < static_cast<int>(baselines.size()))
                 return baselines[i];
@@ -442,9 +490,10 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
         // Every line of the text is centred on the label's own axis; a control in front narrows
         // the lines beside it on both sides alike.
         const qreal axis = width() / 2.0;
-        const Breaks breaks = chooseBreaks(
-            pieces, widthOf, [&](int i) { return roomAt(axis, baselineOf(i)) - RoomToSpare; });
-        const std::vector<int>& starts = breaks.starts;
+        const auto roomOf = [&](int i) { return roomAt(axis, baselineOf(i)) - RoomToSpare; };
+        const Breaks breaks = chooseBreaks(pieces, widthOf, roomOf);
+        const std::vector<int>& starts = other ? *other : breaks.starts;
+        m_avoided = breaks.avoided;
         // Each line is first given just the width of the pieces it is to hold, so that Qt's own
         // wrapping breaks where they end and the text is shaped once; where Qt breaks elsewhere
         // anyway, the breaks are written into the laid-out text.
@@ -521,6 +570,15 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
             }
         }
         m_layout->endLayout();
+        if (closest > pitch && !lookedForOthers && round + 1 < 6) {
+            // Looking lays the text out anew, so the round is set again, with the breaks found
+            // or with the chosen ones.
+            lookedForOthers = true;
+            other = closerBreaks(pieces, widthOf, roomOf, breaks, axis, pitch);
+            if (other)
+                spacingFloor = 0;
+            continue;
+        }
         // The breaks were chosen for rooms at the guessed baselines; where the lines as set
         // have the same rooms, they stand.
         bool same = true;
@@ -531,6 +589,49 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
         baselines = placed;
     }
     return gaps;
+}
+
+std::optional<std::vector<int>> TextLabel::closerBreaks(
+    const std::vector<Piece>& pieces, const std::function<double(int, int)>& widthOf,
+    const std::function<double(int)>& room, const Breaks& chosen, qreal axis, int pitch)
+{
+    const std::vector<Breaks> others =
+        otherBreaks(pieces, widthOf, room, chosen, Leeway, MostOtherBreaks);
+    if (others.empty())
+        return std::nullopt;
+    // Where the glyphs of each piece lie with each paragraph set on one line.
+    breakBefore(pieces, std::vector<bool>(pieces.size(), false));
+    m_layout->beginLayout();
+    std::vector<QTextLine> paragraphs;
+    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
+        line.setLineWidth(1e5);
+        line.setPosition(QPointF(0, 0));
+        paragraphs.push_back(line);
+    }
+    m_layout->endLayout();
+    std::vector<Glyphs> glyphs;
+    std::size_t paragraph = 0;
+    for (const Piece& piece : pieces) {
+        glyphs.push_back(paragraph < paragraphs.size()
+                             ? glyphsOf(paragraphs[paragraph], piece.start, piece.end - piece.start)
+                             : Glyphs{});
+        if (piece.paragraphEnd)
+            ++paragraph;
+    }
+    // The most even set that the designed spacing holds, or else the one that needs the least
+    // more, if it needs less than the chosen set.
+    int least = closestPitchOf(chosen.starts, glyphs, axis, width());
+    std::optional<std::vector<int>> closer;
+    for (const Breaks& b : others) {
+        const int needs = closestPitchOf(b.starts, glyphs, axis, width());
+        if (needs < least) {
+            least = needs;
+            closer = b.starts;
+        }
+        if (least <= pitch)
+            break;
+    }
+    return closer;
 }
 
 void TextLabel::paintEvent(QPaintEvent* event)

@@ -4,9 +4,10 @@
 // written.
 //
 // The lines are set by the label itself, not by the face, the way a printed book sets them: the
-// breaks are chosen for the whole text (line_breaks.h); one line lies below the last by the
-// height the layout was drawn for (the faces standing in for the designed ones are much taller),
-// or further where the ink of the two lines, marks included, would come within two pixels; a
+// breaks are chosen for the whole text (line_breaks.h); every line lies below the last by the
+// face's designed spacing; where the ink of two lines, marks included, would come within two
+// pixels, other breaks nearly as even are taken first, and only where none keeps the marks apart,
+// a larger spacing for the whole text; a
 // text with more lines than that spacing holds is set closer where no ink comes near, and only
 // where that is not enough, a pixel size smaller at a time; and lines whose ink would run under
 // a control stacked in front of the label are narrowed on both sides alike, so that every line
@@ -21,7 +22,9 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +104,12 @@ class TextLabel final : public ControlWidget {
     // one above.
     std::vector<int> setLines(const std::vector<Piece>& pieces, const Measures& measures,
                               int pitch);
+    // Other breaks than the chosen ones, nearly as good, that bring the lines' marks no closer
+    // than the pitch allows, or closer to it than the chosen ones do; none where there are none.
+    std::optional<std::vector<int>> closerBreaks(const std::vector<Piece>& pieces,
+                                                 const std::function<double(int, int)>& widthOf,
+                                                 const std::function<double(int)>& room,
+                                                 const Breaks& chosen, qreal axis, int pitch);
     void repaintText(const QRegion& before);
 
     std::u16string m_caption;
@@ -110,8 +119,9 @@ class TextLabel final : public ControlWidget {
     qreal m_designedLineHeight;
     std::vector<QRect> m_covers;
     std::unique_ptr<QTextLayout> m_layout;
-    QRect m_bounds;  // the ink of all the lines
-    QRegion m_inked; // the ink of each line, a pixel wider all round
+    QRect m_bounds;    // the ink of all the lines
+    QRegion m_inked;   // the ink of each line, a pixel wider all round
+    int m_avoided = 0; // lines that end where the rules would rather they did not
     std::vector<Laid> m_prepared;
 };
 
