@@ -130,7 +130,8 @@ constexpr std::array ReadTogether = {
     Pair{u"الطابق", u"العلوي"},   Pair{u"الطابق", u"العاشر"}, Pair{u"المركز", u"الثاني"},
     Pair{u"اليوم", u"الثامن"},    Pair{u"الكفة", u"الراجحة"}, Pair{u"فالثقيلة", u"أرجحهما"},
     Pair{u"به", u"تفاح"},         Pair{u"اليوم", u"الأخير"},  Pair{u"اليوم", u"التاسع"},
-    Pair{u"اليوم", u"الثلاثين"},
+    Pair{u"اليوم", u"الثلاثين"},  Pair{u"أختي", u"الصغرى"},   Pair{u"الثلاثة", u"المختلفة"},
+    Pair{u"يكن", u"مسموحًا"},      Pair{u"مسموحًا", u"لك"},
 };
 
 // Words that complete whatever word they follow: "one", after what there is one of.
