@@ -397,15 +397,9 @@ void TextLabel::breakBefore(const std::vector<Piece>& pieces, const std::vector<
         m_layout->setText(text);
 }
 
-TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
+std::vector<QTextLine> TextLabel::paragraphsOnOneLine(const std::vector<Piece>& pieces)
 {
-    // Each paragraph set on one line, as wide as it likes; every piece is read from where its
-    // glyphs were put, and how far the ink of any reaches above and below the baseline.
-    Measures m;
-    const std::size_t n = pieces.size();
-    m.widths.assign(n, 0);
-    m.gaps.assign(n, 0);
-    breakBefore(pieces, std::vector<bool>(n, false));
+    breakBefore(pieces, std::vector<bool>(pieces.size(), false));
     m_layout->beginLayout();
     std::vector<QTextLine> paragraphs;
     for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
@@ -414,6 +408,18 @@ TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
         paragraphs.push_back(line);
     }
     m_layout->endLayout();
+    return paragraphs;
+}
+
+TextLabel::Measures TextLabel::measure(const std::vector<Piece>& pieces)
+{
+    // Each paragraph set on one line, as wide as it likes; every piece is read from where its
+    // glyphs were put, and how far the ink of any reaches above and below the baseline.
+    Measures m;
+    const std::size_t n = pieces.size();
+    m.widths.assign(n, 0);
+    m.gaps.assign(n, 0);
+    const std::vector<QTextLine> paragraphs = paragraphsOnOneLine(pieces);
     // Between words the set text puts the face's own space.
     const qreal space = QFontMetricsF(m_layout->font()).horizontalAdvance(QLatin1Char(' '));
     const QString& text = m_layout->text();
@@ -600,15 +606,7 @@ std::optional<std::vector<int>> TextLabel::closerBreaks(
     if (others.empty())
         return std::nullopt;
     // Where the glyphs of each piece lie with each paragraph set on one line.
-    breakBefore(pieces, std::vector<bool>(pieces.size(), false));
-    m_layout->beginLayout();
-    std::vector<QTextLine> paragraphs;
-    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
-        line.setLineWidth(1e5);
-        line.setPosition(QPointF(0, 0));
-        paragraphs.push_back(line);
-    }
-    m_layout->endLayout();
+    const std::vector<QTextLine> paragraphs = paragraphsOnOneLine(pieces);
     std::vector<Glyphs> glyphs;
     std::size_t paragraph = 0;
     for (const Piece& piece : pieces) {

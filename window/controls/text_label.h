@@ -104,6 +104,8 @@ class TextLabel final : public ControlWidget {
     // one above.
     std::vector<int> setLines(const std::vector<Piece>& pieces, const Measures& measures,
                               int pitch);
+    // The text laid out anew with each paragraph on one line, as wide as it likes.
+    std::vector<QTextLine> paragraphsOnOneLine(const std::vector<Piece>& pieces);
     // Other breaks than the chosen ones, nearly as good, that bring the lines' marks no closer
     // than the pitch allows, or closer to it than the chosen ones do; none where there are none.
     std::optional<std::vector<int>> closerBreaks(const std::vector<Piece>& pieces,
