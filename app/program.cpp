@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/command_line.h"
+#include "app/cue_after_paint.h"
 #include "app/first_use.h"
 #include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
@@ -72,7 +73,8 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     const QuitOnSignals quitOnSignals;
 
     const std::unique_ptr<CuePlayer> cues = makeSystemCuePlayer();
-    QtForm form([&player = *cues](std::string_view name) { player.play(name); });
+    CueAfterPaint afterPaint(*cues);
+    QtForm form([&afterPaint](std::string_view name) { afterPaint.play(name); });
     wireEvents(form);
     prepareAfterFirstPaint(form, *cues);
     if (const std::optional<QMargins> frame = askFrameExtents(*form.window()))

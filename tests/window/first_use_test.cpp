@@ -1,9 +1,11 @@
 // What the first clicks need is prepared once the window has been painted, never before it shows,
-// and preparing it changes nothing on the screen.
+// and preparing it changes nothing on the screen; a click's cue sounds once the window has
+// painted what the click changed.
 #include "window_fixture.h"
 
 #include "ui/riddle_count.h"
 
+#include "app/cue_after_paint.h"
 #include "app/first_use.h"
 #include "app/window_wiring.h"
 #include "window/controls/number_list.h"
@@ -68,6 +70,39 @@ TEST(FirstUse, TheListTheAnswerAndTheSoundAreReadiedAfterTheFirstPaintOnly)
     QTest::keyClick(form.controlWidget(Control::List1), Qt::Key_Return);
     EXPECT_FALSE(form.visible(Control::List1));
     EXPECT_EQ(form.caption(Control::Label5), u"1");
+}
+
+// Remembers, for each cue, whether anything had been painted since it was last reset.
+class PaintWatchingCuePlayer final : public CuePlayer, public QObject {
+  public:
+    void play(std::string_view) override { heardAfterPaint.push_back(painted); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+    bool painted = false;
+    std::vector<bool> heardAfterPaint;
+};
+
+TEST(FirstUse, AClicksCueSoundsOnceTheWindowHasPaintedWhatTheClickChanged)
+{
+    PaintWatchingCuePlayer cues;
+    CueAfterPaint afterPaint(cues);
+    QtForm form([&afterPaint](std::string_view name) { afterPaint.play(name); });
+    wireEvents(form);
+    form.fire(Control::Form1, Event::Load);
+    form.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
+    QApplication::processEvents();
+    QApplication::instance()->installEventFilter(&cues);
+    for (const Control c : {Control::Next1, Control::Image2, Control::Back}) {
+        cues.painted = false;
+        const std::size_t heard = cues.heardAfterPaint.size();
+        form.activate(c);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cues.heardAfterPaint.size() > heard; }));
+    }
+    EXPECT_EQ(cues.heardAfterPaint, std::vector<bool>(3, true));
 }
 
 } // namespace
