@@ -357,6 +357,11 @@ const QTextLayout& TextLabel::textLayout()
 
 bool TextLabel::setLines(int em)
 {
+    // Every try at this size lays its lines on one shaping of the text.
+    const struct EndLines {
+        TextLabel& label;
+        ~EndLines() { label.endLines(); }
+    } endLines{*this};
     const qreal designed = m_designedLineHeight > 0
                                ? std::round(m_designedLineHeight * em)
                                : std::ceil(QFontMetricsF(font()).lineSpacing());
@@ -393,21 +398,41 @@ void TextLabel::breakBefore(const std::vector<Piece>& pieces, const std::vector<
         if (starts[k] && !pieces[k - 1].paragraphEnd)
             text[pieces[k].start - 1] = QChar::LineSeparator;
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    if (text != m_layout->text())
+    if (text != m_layout->text()) {
+        endLines();
         m_layout->setText(text);
+    }
+}
+
+void TextLabel::beginLines()
+{
+    // Qt's beginLayout() shapes the text again; clearing the lines of an open layout keeps it.
+    if (m_laying) {
+        m_layout->clearLayout();
+        return;
+    }
+    m_layout->beginLayout();
+    m_laying = true;
+}
+
+void TextLabel::endLines()
+{
+    if (!m_laying)
+        return;
+    m_layout->endLayout();
+    m_laying = false;
 }
 
 std::vector<QTextLine> TextLabel::paragraphsOnOneLine(const std::vector<Piece>& pieces)
 {
     breakBefore(pieces, std::vector<bool>(pieces.size(), false));
-    m_layout->beginLayout();
+    beginLines();
     std::vector<QTextLine> paragraphs;
     for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
         line.setLineWidth(1e5);
         line.setPosition(QPointF(0, 0));
         paragraphs.push_back(line);
     }
-    m_layout->endLayout();
     return paragraphs;
 }
 
@@ -519,7 +544,7 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
                 breakBefore(pieces, std::vector<bool>(pieces.size(), false));
             }
             lines.clear();
-            m_layout->beginLayout();
+            beginLines();
             for (QTextLine line = m_layout->createLine(); line.isValid();
                  line = m_layout->createLine()) {
                 const int l = static_cast<int>(lines.size());
@@ -533,7 +558,6 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
                 asChosen = lines[l].textStart() == startOf(l);
             if (asChosen || !wrapped)
                 break;
-            m_layout->endLayout();
         }
         // Each line centred by its letters (Qt may count a break's separator into the line it
         // centres), then all of them at one spacing: the designed one, or where the marks of two
@@ -575,7 +599,6 @@ std::vector<int> TextLabel::setLines(const std::vector<Piece>& pieces, const Mea
                 m_inked |= inked.adjusted(-1, -1, 1, 1);
             }
         }
-        m_layout->endLayout();
         if (closest > pitch && !lookedForOthers && round + 1 < 6) {
             // Looking lays the text out anew, so the round is set again, with the breaks found
             // or with the chosen ones.

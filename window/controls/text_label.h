@@ -106,6 +106,10 @@ class TextLabel final : public ControlWidget {
                               int pitch);
     // The text laid out anew with each paragraph on one line, as wide as it likes.
     std::vector<QTextLine> paragraphsOnOneLine(const std::vector<Piece>& pieces);
+    // Lines laid anew: on the same shaping while the text and face stay as they are (Qt's own
+    // beginLayout() shapes the text again), and the layout closed once they are settled.
+    void beginLines();
+    void endLines();
     // Other breaks than the chosen ones, nearly as good, that bring the lines' marks no closer
     // than the pitch allows, or closer to it than the chosen ones do; none where there are none.
     std::optional<std::vector<int>> closerBreaks(const std::vector<Piece>& pieces,
@@ -121,9 +125,10 @@ class TextLabel final : public ControlWidget {
     qreal m_designedLineHeight;
     std::vector<QRect> m_covers;
     std::unique_ptr<QTextLayout> m_layout;
-    QRect m_bounds;    // the ink of all the lines
-    QRegion m_inked;   // the ink of each line, a pixel wider all round
-    int m_avoided = 0; // lines that end where the rules would rather they did not
+    QRect m_bounds;        // the ink of all the lines
+    QRegion m_inked;       // the ink of each line, a pixel wider all round
+    int m_avoided = 0;     // lines that end where the rules would rather they did not
+    bool m_laying = false; // the layout is open: its lines may be laid anew
     std::vector<Laid> m_prepared;
 };
 
