@@ -5,6 +5,9 @@
 // then waits for the paint rather than the paint for it. The sound starts later by the paint's
 // time, about a millisecond, which no ear tells. A cue asked for when nothing is to be painted
 // plays as soon as the loop runs; one still waiting when the program ends is dropped with it.
+// The order is Qt 6.4's (the update request posted at low priority, a shown widget's update-later
+// event before it); a Qt that posts its paints otherwise fails the first-use test, which checks
+// that the cue follows the paint.
 #pragma once
 
 #include <QObject>
