@@ -7,11 +7,10 @@
 // breaks are chosen for the whole text (line_breaks.h); every line lies below the last by the
 // face's designed spacing; where the ink of two lines, marks included, would come within two
 // pixels, other breaks nearly as even are taken first, and only where none keeps the marks apart,
-// a larger spacing for the whole text; a
-// text with more lines than that spacing holds is set closer where no ink comes near, and only
-// where that is not enough, a pixel size smaller at a time; and lines whose ink would run under
-// a control stacked in front of the label are narrowed on both sides alike, so that every line
-// of a text is centred on one axis.
+// a larger spacing for the whole text; a text with more lines than that spacing holds is set
+// closer where no ink comes near, and only where that is not enough, a pixel size smaller at a
+// time; and lines whose ink would run under a control stacked in front of the label are narrowed
+// on both sides alike, so that every line of a text is centred on one axis.
 #pragma once
 
 #include "window/controls/control_widget.h"
