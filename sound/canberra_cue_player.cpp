@@ -138,8 +138,9 @@ class CanberraCuePlayer final : public CuePlayer {
         }
         if (context != nullptr)
             ca.contextDestroy(context);
-        if (ca.library != nullptr)
-            dlclose(ca.library);
+        // The library stays loaded until the process ends: its backend and the sound system
+        // beneath it keep state of their own (ALSA's parsed configuration, a driver module
+        // loaded in turn), which unloading would leave unreachable or running in code unmapped.
         std::lock_guard lock(channel.mutex);
         channel.stopped = true;
         channel.wake.notify_all();
