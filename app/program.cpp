@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/cue_after_paint.h"
 #include "app/first_use.h"
+#include "app/font_warmup.h"
 #include "app/quit_on_signals.h"
 #include "app/window_wiring.h"
 #include "sound/cue_player.h"
@@ -57,6 +58,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         cannotOpenDisplay(QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set"));
 #endif
+    FontWarmup fonts; // fontconfig starts while Qt does
     // The program reads no command line: Qt sees only the program's name.
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("zarvona"), nullptr};
@@ -67,6 +69,7 @@ int runProgram(int argc, char** argv, const std::function<void(QWidget*)>& shown
     QApplication::setApplicationName(QStringLiteral("Zarvona"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zarvona.zarvona"));
     installQtArabicTranslation(); // the program speaks Arabic only, whatever the locale
+    fonts.wait();
     // The faces that travel with the program (the Windows build's fonts folder); none on Linux,
     // where the set-up installs them.
     registerFacesIn(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
