@@ -2,32 +2,10 @@
 
 #include <QDir>
 #include <QFontDatabase>
-#include <QHash>
 
 #include <cmath>
 
 namespace zarvona {
-
-namespace {
-
-// Whether each family asked for alone is installed: asking fontconfig costs a substitution pass
-// each time, and every label asks. Registering faces forgets the answers.
-QHash<QString, bool>& installedFamilies()
-{
-    static QHash<QString, bool> known;
-    return known;
-}
-
-bool isInstalled(const QString& family)
-{
-    QHash<QString, bool>& known = installedFamilies();
-    const auto found = known.constFind(family);
-    if (found != known.constEnd())
-        return *found;
-    return *known.insert(family, QFontDatabase::hasFamily(family));
-}
-
-} // namespace
 
 QStringList familiesFor(std::string_view face, bool arabicText)
 {
@@ -43,7 +21,6 @@ int registerFacesIn(const QString& folder)
     const QDir faces(folder);
     if (!faces.exists())
         return 0;
-    installedFamilies().clear();
     int registered = 0;
     const QStringList files =
         faces.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files);
@@ -67,7 +44,7 @@ QFont pinnedFont(const QStringList& families, int pixelSize, int weight)
     // A single pinned face holds every character it is asked for, so it is asked for alone,
     // sparing a fallback search; if it is missing, the fallbacks must stay, or Arabic would
     // come out as boxes in whatever face stands in.
-    if (families.size() == 1 && isInstalled(families.front()))
+    if (families.size() == 1 && QFontDatabase::hasFamily(families.front()))
         font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
